@@ -1,0 +1,278 @@
+#include "database.h"
+
+#include "variant.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <cmath>
+
+namespace platform::db {
+
+namespace {
+
+using Kind = RuntimeError::Kind;
+
+// A writer waits this long for another connection (or another program) to finish before failing.
+constexpr int busyTimeoutMs = 5000;
+
+QString capitalized(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+QString afterPrefix(const QString &message, QLatin1StringView prefix)
+{
+    QString rest = message.mid(prefix.size()).trimmed();
+    if (rest.startsWith(QLatin1String("main."), Qt::CaseInsensitive))
+        rest = rest.mid(5);
+    return rest;
+}
+
+} // namespace
+
+void Database::Closer::operator()(sqlite3 *handle) const noexcept
+{
+    // close_v2 defers the close while a statement is still alive instead of failing.
+    sqlite3_close_v2(handle);
+}
+
+Database::Database(const QString &path, sqlite3 *handle) : m_path(path), m_handle(handle) {}
+
+std::shared_ptr<Database> Database::open(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        throw RuntimeError(Kind::FileNotFound, QStringLiteral("Database file not found: %1").arg(path));
+    if (file.isDir())
+        throw RuntimeError(
+            Kind::Database, QStringLiteral("Not a database file (it is a folder): %1").arg(path));
+    // SQLite would take an empty file for an empty database and write to it; an empty file is
+    // a damaged or unfinished one here.
+    if (file.size() == 0)
+        throw RuntimeError(
+            Kind::Database, QStringLiteral("Not a database (the file is empty): %1").arg(path));
+
+    sqlite3 *raw = nullptr;
+    // No SQLITE_OPEN_CREATE: a file that vanished since the check above is not recreated empty.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    std::shared_ptr<Database> database(new Database(path, raw));
+    if (rc != SQLITE_OK) {
+        const QString reason
+            = raw ? QString::fromUtf8(sqlite3_errmsg(raw)) : QString::fromUtf8(sqlite3_errstr(rc));
+        throw RuntimeError(Kind::Database, QStringLiteral("Cannot open database %1: %2").arg(path, reason));
+    }
+    sqlite3_busy_timeout(raw, busyTimeoutMs);
+
+    // Durability: the file keeps its own journal mode (a rollback journal, DELETE, unless someone
+    // switched it to WAL); synchronous=EXTRA makes a commit durable in both. With a rollback
+    // journal, EXTRA also syncs the folder after the journal is deleted, which is the commit
+    // point, so a committed Update survives even a power cut, let alone a killed process.
+    // Why not switch to WAL: the program opens a connection, reads, updates and closes it several
+    // times per question, and in WAL every last close checkpoints into the file and removes the
+    // -wal/-shm files; counted, that is as many syncs per cycle (five) as a rollback commit with
+    // EXTRA, while WAL would leave side files next to QOR.mdb after a crash and change the file's
+    // mode for every other program that reads it.
+    // The pragma only changes a connection setting (no I/O of its own) but reads the file
+    // header, so it is also the check that the file is a database at all.
+    const int probe = sqlite3_exec(raw, "PRAGMA synchronous=EXTRA", nullptr, nullptr, nullptr);
+    if (probe != SQLITE_OK)
+        throw RuntimeError(Kind::Database,
+            QStringLiteral("Not a database: %1 (%2)").arg(path, QString::fromUtf8(sqlite3_errmsg(raw))));
+    return database;
+}
+
+void Database::check(int rc, const QString &what) const
+{
+    if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fail(what);
+}
+
+void Database::fail(const QString &what) const
+{
+    const QString message = QString::fromUtf8(sqlite3_errmsg(handle()));
+    const QString where = QStringLiteral("in %1 (database: %2)").arg(what, m_path);
+    static constexpr QLatin1StringView noTable("no such table:");
+    static constexpr QLatin1StringView noColumn("no such column:");
+    if (message.startsWith(noTable))
+        throw RuntimeError(Kind::NoSuchTable,
+            QStringLiteral("No such table %1 %2").arg(afterPrefix(message, noTable), where));
+    if (message.startsWith(noColumn))
+        throw RuntimeError(Kind::NoSuchColumn,
+            QStringLiteral("No such column %1 %2").arg(afterPrefix(message, noColumn), where));
+    throw RuntimeError(Kind::Database,
+        QStringLiteral("%1 failed: %2 (database: %3)").arg(capitalized(what), message, m_path));
+}
+
+void Database::execute(const char *sql, const QString &what)
+{
+    check(sqlite3_exec(handle(), sql, nullptr, nullptr, nullptr), what);
+}
+
+QString Database::rowIdName(const QString &table) const
+{
+    const QByteArray tableName = table.toUtf8();
+    for (const char *name : {"rowid", "_rowid_", "oid"}) {
+        const char *type = nullptr;
+        int primaryKey = 0;
+        // Asked for a rowid name, SQLite describes the rowid (INTEGER, primary key) unless an
+        // ordinary column of that name exists; it fails for a WITHOUT ROWID table.
+        const int rc = sqlite3_table_column_metadata(
+            handle(), "main", tableName.constData(), name, &type, nullptr, nullptr, &primaryKey, nullptr);
+        if (rc == SQLITE_OK && primaryKey && type
+            && QString::fromUtf8(type).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(name);
+    }
+    return QString();
+}
+
+void Statement::Finalizer::operator()(sqlite3_stmt *statement) const noexcept
+{
+    sqlite3_finalize(statement);
+}
+
+Statement::Statement(Database &database, const QString &sql, const QString &what) : Statement(database, what)
+{
+    if (prepare(sql) != SQLITE_OK)
+        database.fail(what);
+    if (!m_statement)
+        throw RuntimeError(RuntimeError::Kind::Database,
+            QStringLiteral("Nothing to run in %1 (database: %2)").arg(what, database.path()));
+    if (m_moreStatements)
+        throw RuntimeError(RuntimeError::Kind::Database,
+            QStringLiteral("More than one statement in %1 (database: %2)").arg(what, database.path()));
+}
+
+Statement Statement::tryPrepare(Database &database, const QString &sql, const QString &what)
+{
+    Statement statement(database, what);
+    if (statement.prepare(sql) != SQLITE_OK || statement.m_moreStatements)
+        statement.m_statement.reset();
+    return statement;
+}
+
+int Statement::prepare(const QString &sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    const char *tail = nullptr;
+    sqlite3_stmt *raw = nullptr;
+    const int rc
+        = sqlite3_prepare_v3(m_database->handle(), utf8.constData(), int(utf8.size()), 0, &raw, &tail);
+    m_statement.reset(raw);
+    if (rc != SQLITE_OK || !tail || *tail == '\0')
+        return rc;
+    // Text after the first statement: blanks, a ';' or a comment are fine, a second statement
+    // is not (it would be silently ignored).
+    sqlite3_stmt *next = nullptr;
+    const int nextRc = sqlite3_prepare_v3(m_database->handle(), tail, -1, 0, &next, nullptr);
+    m_moreStatements = nextRc != SQLITE_OK || next != nullptr;
+    sqlite3_finalize(next);
+    return rc;
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_statement.get());
+    m_database->check(rc, m_what);
+    return rc == SQLITE_ROW;
+}
+
+void Statement::bind(int index, const Variant &value)
+{
+    sqlite3_stmt *statement = m_statement.get();
+    int rc = SQLITE_OK;
+    if (value.isNull()) {
+        rc = sqlite3_bind_null(statement, index);
+    } else if (value.isText()) {
+        const QByteArray utf8 = value.joinText().toUtf8();
+        rc = sqlite3_bind_text64(
+            statement, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
+    } else {
+        // Whole numbers go in as integers, so an INTEGER column holds 3 rather than 3.0 and a
+        // TEXT column holds "3".
+        const double number = value.toNumber();
+        if (std::trunc(number) == number && std::fabs(number) < 9.0e15)
+            rc = sqlite3_bind_int64(statement, index, sqlite3_int64(number));
+        else
+            rc = sqlite3_bind_double(statement, index, number);
+    }
+    m_database->check(rc, m_what);
+}
+
+void Statement::bindRowId(int index, long long rowId)
+{
+    m_database->check(sqlite3_bind_int64(m_statement.get(), index, rowId), m_what);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_statement.get());
+}
+
+QString Statement::columnName(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_statement.get(), column));
+}
+
+QString Statement::originTable(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_table_name(m_statement.get(), column));
+}
+
+QString Statement::originColumn(int column) const
+{
+    return QString::fromUtf8(sqlite3_column_origin_name(m_statement.get(), column));
+}
+
+Variant Statement::value(int column) const
+{
+    sqlite3_stmt *statement = m_statement.get();
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL:
+        return Variant::null();
+    case SQLITE_INTEGER:
+        return Variant(double(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT:
+        return Variant(sqlite3_column_double(statement, column));
+    default: {
+        // TEXT, and a BLOB read as the UTF-8 text it most likely holds.
+        const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
+        const int size = sqlite3_column_bytes(statement, column);
+        return Variant(QString::fromUtf8(bytes, size));
+    }
+    }
+}
+
+long long Statement::rowId(int column) const
+{
+    return sqlite3_column_int64(m_statement.get(), column);
+}
+
+Transaction::Transaction(Database &database, const QString &what) : m_database(database), m_what(what)
+{
+    m_database.execute("BEGIN IMMEDIATE", m_what);
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        sqlite3_exec(m_database.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::commit()
+{
+    m_database.execute("COMMIT", m_what);
+    m_done = true;
+}
+
+QString quotedName(const QString &name)
+{
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace platform::db

@@ -1,0 +1,121 @@
+#pragma once
+
+// Internal to the database layer: the open SQLite handle, prepared statements and transactions.
+// Screens use Connection and Recordset; only the layer itself includes this header.
+
+#include "runtimeerror.h"
+
+#include <QString>
+
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform::db {
+
+class Variant;
+
+// One open SQLite database file. Shared by the connection that opened it and every recordset
+// opened on it, so a recordset keeps working after its connection is closed or dropped.
+class Database
+{
+public:
+    // Opens an existing file read-write; never creates one. Throws RuntimeError(FileNotFound)
+    // when the file is missing, RuntimeError(Database) when it cannot be opened as a database.
+    static std::shared_ptr<Database> open(const QString &path);
+
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    sqlite3 *handle() const { return m_handle.get(); }
+    QString path() const { return m_path; }
+
+    // Throws the error of a failed SQLite call (rc other than OK, ROW or DONE); `what` says what
+    // was attempted, e.g. `query "select * from QOR3"`.
+    void check(int rc, const QString &what) const;
+    // The error for the last failed call: NoSuchTable / NoSuchColumn when SQLite names a missing
+    // table or column, Database otherwise. The message names `what` and the file.
+    [[noreturn]] void fail(const QString &what) const;
+
+    // Runs a statement that returns no rows.
+    void execute(const char *sql, const QString &what);
+
+    // The name that reaches the rowid of `table` (rowid, _rowid_ or oid, whichever no ordinary
+    // column shadows); empty when the table is missing or has no rowid.
+    QString rowIdName(const QString &table) const;
+
+private:
+    struct Closer {
+        void operator()(sqlite3 *handle) const noexcept;
+    };
+
+    Database(const QString &path, sqlite3 *handle);
+
+    QString m_path;
+    std::unique_ptr<sqlite3, Closer> m_handle;
+};
+
+// A prepared statement, finalized when dropped.
+class Statement
+{
+public:
+    // Prepares `sql`; throws through Database::fail naming `what` when SQLite refuses it, and
+    // RuntimeError(Database) when the text holds no statement or more than one.
+    Statement(Database &database, const QString &sql, const QString &what);
+    // Prepares `sql` or leaves the statement empty (see isValid) without throwing; `what` is
+    // named by the errors of step().
+    static Statement tryPrepare(Database &database, const QString &sql, const QString &what);
+
+    bool isValid() const { return m_statement != nullptr; }
+
+    bool step();                                // true: a row is ready; false: done. Throws naming `what`.
+    void bind(int index, const Variant &value); // 1-based like SQLite
+    void bindRowId(int index, long long rowId);
+
+    int columnCount() const;
+    QString columnName(int column) const;
+    // The table and column a result column reads, empty for expressions (needs SQLite's column
+    // metadata, which Debian's build has).
+    QString originTable(int column) const;
+    QString originColumn(int column) const;
+    Variant value(int column) const;
+    long long rowId(int column) const;
+
+private:
+    struct Finalizer {
+        void operator()(sqlite3_stmt *statement) const noexcept;
+    };
+
+    Statement(Database &database, QString what) : m_database(&database), m_what(std::move(what)) {}
+    int prepare(const QString &sql);
+
+    Database *m_database;
+    QString m_what;
+    std::unique_ptr<sqlite3_stmt, Finalizer> m_statement;
+    bool m_moreStatements = false;
+};
+
+// BEGIN IMMEDIATE on construction; rolls back when dropped without commit(). A writer takes its
+// lock up front, so a busy database fails (after the busy timeout) before anything is written.
+class Transaction
+{
+public:
+    Transaction(Database &database, const QString &what);
+    ~Transaction(); // never throws
+
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    void commit();
+
+private:
+    Database &m_database;
+    QString m_what;
+    bool m_done = false;
+};
+
+// An SQL identifier in double quotes, inner quotes doubled.
+QString quotedName(const QString &name);
+
+} // namespace platform::db

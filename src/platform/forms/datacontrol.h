@@ -1,0 +1,62 @@
+#pragma once
+
+#include "twips.h"
+
+#include "db/recordset.h"
+#include "db/variant.h"
+
+#include <QJsonObject>
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+namespace platform {
+
+// A data control: queries a database by itself, with its own connection string and record
+// source, and is the data source of bound controls (see Grid). Refresh opens the database,
+// runs the record source and keeps the rows it found; bound controls then show them.
+class DataControl : public QWidget, public TwipsGeometry
+{
+    Q_OBJECT
+public:
+    explicit DataControl(QWidget *parent = nullptr);
+    // Built from a layout entry (kind "DataControl"): left, top, width, height, caption.
+    static DataControl *fromLayout(QWidget *parent, const QJsonObject &spec);
+
+    QString ConnectionString() const { return m_connectionString; }
+    void setConnectionString(const QString &connectionString);
+    db::CursorType CursorType() const { return m_cursorType; }
+    void setCursorType(db::CursorType cursorType);
+    db::LockType LockType() const { return m_lockType; }
+    void setLockType(db::LockType lockType);
+    QString RecordSource() const { return m_recordSource; }
+    void setRecordSource(const QString &recordSource);
+
+    // Opens the database named by the connection string and runs the record source. Throws
+    // RuntimeError naming the control and what is missing (connection string, record source),
+    // or the database layer's error naming the file, table or query.
+    void Refresh();
+
+    // What the last Refresh found: the field names in query order, and the records.
+    QStringList fieldNames() const { return m_fields; }
+    int recordCount() const { return int(m_records.size()); }
+    const db::Variant &value(int record, int field) const;
+
+signals:
+    // Emitted after every successful Refresh.
+    void refreshed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_connectionString;
+    QString m_recordSource;
+    db::CursorType m_cursorType = db::adOpenStatic;
+    db::LockType m_lockType = db::adLockOptimistic;
+    QStringList m_fields;
+    std::vector<std::vector<db::Variant>> m_records;
+};
+
+} // namespace platform

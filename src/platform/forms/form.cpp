@@ -1,0 +1,162 @@
+#include "form.h"
+
+#include "formlayout.h"
+#include "forms.h"
+#include "timer.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace platform {
+
+Form::Form(const QString &layoutResource) : QWidget(nullptr), m_layoutResource(layoutResource)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    FormLayout::build(*this, layoutResource);
+}
+
+Form::~Form()
+{
+    Forms::forget(this);
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    for (Timer *timer : std::as_const(m_timers))
+        timer->formLoaded();
+    Form_Load();
+}
+
+void Form::Show()
+{
+    Load();
+    if (programEnded() || !m_loaded)
+        return;
+    const bool firstShow = !m_placed;
+    placeOnScreen();
+    show();
+    raise();
+    activateWindow();
+    if (firstShow)
+        focusFirstControl();
+}
+
+void Form::Hide()
+{
+    hide();
+}
+
+void Form::Unload()
+{
+    if (!m_loaded)
+        return;
+    Form_Unload();
+    if (programEnded() || !m_loaded)
+        return; // the handler ended the program, which closed every screen
+    m_loaded = false;
+    for (Timer *timer : std::as_const(m_timers))
+        timer->formUnloaded();
+    m_closingByCode = true;
+    hide();
+    Forms::forget(this);
+    deleteLater();
+}
+
+void Form::closeWithoutHandlers()
+{
+    m_loaded = false;
+    for (Timer *timer : std::as_const(m_timers))
+        timer->formUnloaded();
+    m_closingByCode = true;
+    hide();
+    deleteLater();
+}
+
+void Form::Print(const QString &line)
+{
+    m_printed.append(line);
+    update();
+}
+
+void Form::placeOnScreen()
+{
+    if (m_placed)
+        return;
+    m_placed = true;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+    if (m_maximized) {
+        setGeometry(area);
+        return;
+    }
+    resize(twipsToPixels(m_clientWidth), twipsToPixels(m_clientHeight));
+    const QRect available = screen ? screen->availableGeometry() : area;
+    move(available.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Form::focusFirstControl()
+{
+    auto order = m_tabOrder;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[index, widget] : order) {
+        if (widget->focusPolicy() != Qt::NoFocus && widget->isEnabled()) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void Form::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!m_background.isNull())
+        painter.drawPixmap(0, 0, m_background.pixmap());
+    if (!m_printed.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        const int lineHeight = painter.fontMetrics().height();
+        int y = painter.fontMetrics().ascent();
+        for (const QString &line : std::as_const(m_printed)) {
+            painter.drawText(0, y, line);
+            y += lineHeight;
+        }
+    }
+}
+
+void Form::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    Form_MouseMove();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Form_KeyPress(text.at(0).unicode());
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_closingByCode)
+        return;
+    // The window's close command unloads the screen, as closing it did on the original desktop.
+    Unload();
+}
+
+} // namespace platform

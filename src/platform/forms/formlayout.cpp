@@ -1,0 +1,250 @@
+#include "formlayout.h"
+
+#include "colors.h"
+#include "combobox.h"
+#include "datacontrol.h"
+#include "fonts.h"
+#include "form.h"
+#include "frame.h"
+#include "grid.h"
+#include "image.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "richtextbox.h"
+#include "timer.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void layoutFault(const QString &resource, const QString &what)
+{
+    throw std::logic_error(QStringLiteral("layout %1: %2").arg(resource, what).toStdString());
+}
+
+QFont fontOf(const QJsonObject &spec, QString *name, double *size, bool *bold)
+{
+    const QJsonObject font = spec.value(QLatin1String("font")).toObject();
+    *name = font.value(QLatin1String("name")).toString(QStringLiteral("MS Sans Serif"));
+    *size = font.value(QLatin1String("size")).toDouble(8.25);
+    *bold = font.value(QLatin1String("bold")).toBool(false);
+    return makeFont(*name, *size, *bold);
+}
+
+void setGeometryFrom(TwipsGeometry &geometry, const QJsonObject &spec)
+{
+    geometry.setGeometryTwips(spec.value(QLatin1String("left")).toDouble(),
+                              spec.value(QLatin1String("top")).toDouble(),
+                              spec.value(QLatin1String("width")).toDouble(),
+                              spec.value(QLatin1String("height")).toDouble());
+}
+
+Label::Align alignOf(const QJsonObject &spec)
+{
+    const QString align = spec.value(QLatin1String("alignment")).toString();
+    if (align == QLatin1String("center"))
+        return Label::Align::Center;
+    if (align == QLatin1String("right"))
+        return Label::Align::Right;
+    return Label::Align::Left;
+}
+
+QColor colorOf(const QJsonObject &spec, const char *key)
+{
+    return parseColor(spec.value(QLatin1String(key)).toString());
+}
+
+QWidget *makeLabel(QWidget *parent, const QJsonObject &spec)
+{
+    auto *label = new Label(parent);
+    QString name;
+    double size = 0;
+    bool bold = false;
+    fontOf(spec, &name, &size, &bold);
+    label->setFontName(name);
+    label->setFontSize(size);
+    label->setFontBold(bold);
+    label->setCaption(spec.value(QLatin1String("caption")).toString());
+    if (const QColor fore = colorOf(spec, "foreColor"); fore.isValid())
+        label->setForeColor(fore);
+    if (spec.value(QLatin1String("backStyle")).toString() == QLatin1String("opaque"))
+        label->setBackColor(colorOf(spec, "backColor"));
+    label->setAlign(alignOf(spec));
+    setGeometryFrom(*label, spec);
+    label->setWordWrapping(spec.value(QLatin1String("wordWrap")).toBool());
+    label->setAutoSize(spec.value(QLatin1String("autoSize")).toBool());
+    return label;
+}
+
+QWidget *makeImage(QWidget *parent, const QJsonObject &spec)
+{
+    auto *image = new Image(parent);
+    setGeometryFrom(*image, spec);
+    image->setStretch(spec.value(QLatin1String("stretch")).toBool());
+    if (const QString picture = spec.value(QLatin1String("picture")).toString(); !picture.isEmpty())
+        image->setPicture(LoadPicture(picture));
+    return image;
+}
+
+QWidget *makeOptionButton(QWidget *parent, const QJsonObject &spec)
+{
+    auto *option = new OptionButton(parent);
+    setGeometryFrom(*option, spec);
+    option->setFocusPolicy(Qt::StrongFocus);
+    return option;
+}
+
+QWidget *makeFrame(QWidget *parent, const QJsonObject &spec)
+{
+    auto *frame = new Frame(parent);
+    setGeometryFrom(*frame, spec);
+    if (const QColor back = colorOf(spec, "backColor"); back.isValid())
+        frame->setBackColor(back);
+    return frame;
+}
+
+QWidget *makePictureBox(QWidget *parent, const QJsonObject &spec)
+{
+    auto *box = new PictureBox(parent);
+    setGeometryFrom(*box, spec);
+    if (const QColor back = colorOf(spec, "backColor"); back.isValid())
+        box->setBackColor(back);
+    return box;
+}
+
+QWidget *makeRichTextBox(QWidget *parent, const QJsonObject &spec)
+{
+    auto *box = new RichTextBox(parent);
+    QString name;
+    double size = 0;
+    bool bold = false;
+    box->setFont(fontOf(spec, &name, &size, &bold));
+    setGeometryFrom(*box, spec);
+    box->setPlainText(spec.value(QLatin1String("text")).toString());
+    const bool scrolls =
+        spec.value(QLatin1String("scrollBars")).toString() == QLatin1String("vertical");
+    box->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return box;
+}
+
+QWidget *makeComboBox(QWidget *parent, const QJsonObject &spec)
+{
+    auto *combo = new ComboBox(parent);
+    QString name;
+    double size = 0;
+    bool bold = false;
+    combo->setFont(fontOf(spec, &name, &size, &bold));
+    setGeometryFrom(*combo, spec);
+    combo->setText(spec.value(QLatin1String("text")).toString());
+    return combo;
+}
+
+} // namespace
+
+void FormLayout::build(Form &form, const QString &resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        layoutFault(resource, QStringLiteral("cannot be read"));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
+    if (document.isNull())
+        layoutFault(resource, error.errorString());
+    const QJsonObject root = document.object();
+    buildWindow(form, root);
+    for (const QJsonValue control : root.value(QLatin1String("controls")).toArray())
+        buildControl(form, control.toObject());
+}
+
+void FormLayout::buildWindow(Form &form, const QJsonObject &window)
+{
+    form.setWindowTitle(window.value(QLatin1String("caption")).toString());
+    form.m_clientWidth = window.value(QLatin1String("clientWidth")).toDouble();
+    form.m_clientHeight = window.value(QLatin1String("clientHeight")).toDouble();
+    form.resize(twipsToPixels(form.m_clientWidth), twipsToPixels(form.m_clientHeight));
+    QPalette palette = form.palette();
+    if (const QColor back = colorOf(window, "backColor"); back.isValid())
+        palette.setColor(QPalette::Window, back);
+    if (const QColor fore = colorOf(window, "foreColor"); fore.isValid())
+        palette.setColor(QPalette::WindowText, fore);
+    form.setPalette(palette);
+    QString name;
+    double size = 0;
+    bool bold = false;
+    form.setFont(fontOf(window, &name, &size, &bold));
+    if (const QString picture = window.value(QLatin1String("picture")).toString();
+        !picture.isEmpty())
+        form.m_background = LoadPicture(picture);
+    if (window.value(QLatin1String("border")).toString() == QLatin1String("none"))
+        form.setWindowFlag(Qt::FramelessWindowHint, true);
+    form.m_maximized = window.value(QLatin1String("windowState")).toString() ==
+                       QLatin1String("maximized");
+}
+
+void FormLayout::buildControl(Form &form, const QJsonObject &spec)
+{
+    const QString kind = spec.value(QLatin1String("kind")).toString();
+    QString name = spec.value(QLatin1String("name")).toString();
+    if (spec.contains(QLatin1String("index")))
+        name += QStringLiteral("(%1)").arg(spec.value(QLatin1String("index")).toInt());
+    if (form.m_controls.contains(name))
+        layoutFault(form.m_layoutResource, QStringLiteral("control %1 twice").arg(name));
+
+    if (kind == QLatin1String("Timer")) {
+        auto *timer = new Timer(&form);
+        timer->setInterval(spec.value(QLatin1String("interval")).toInt(1000));
+        timer->setEnabled(spec.value(QLatin1String("enabled")).toBool(true));
+        form.m_timers.append(timer);
+        form.m_controls.insert(name, timer);
+        return;
+    }
+
+    QWidget *parent = &form;
+    if (const QString container = spec.value(QLatin1String("parent")).toString();
+        !container.isEmpty()) {
+        parent = qobject_cast<QWidget *>(form.m_controls.value(container));
+        if (!parent)
+            layoutFault(form.m_layoutResource,
+                        QStringLiteral("container %1 of %2 comes later or is missing")
+                            .arg(container, name));
+    }
+
+    QWidget *widget = nullptr;
+    if (kind == QLatin1String("Label"))
+        widget = makeLabel(parent, spec);
+    else if (kind == QLatin1String("Image"))
+        widget = makeImage(parent, spec);
+    else if (kind == QLatin1String("OptionButton"))
+        widget = makeOptionButton(parent, spec);
+    else if (kind == QLatin1String("Frame"))
+        widget = makeFrame(parent, spec);
+    else if (kind == QLatin1String("PictureBox"))
+        widget = makePictureBox(parent, spec);
+    else if (kind == QLatin1String("RichTextBox"))
+        widget = makeRichTextBox(parent, spec);
+    else if (kind == QLatin1String("ComboBox"))
+        widget = makeComboBox(parent, spec);
+    else if (kind == QLatin1String("Grid"))
+        widget = Grid::fromLayout(parent, spec);
+    else if (kind == QLatin1String("DataControl"))
+        widget = DataControl::fromLayout(parent, spec);
+    else
+        layoutFault(form.m_layoutResource, QStringLiteral("unknown kind %1 of %2").arg(kind, name));
+
+    widget->setObjectName(name);
+    widget->setVisible(spec.value(QLatin1String("visible")).toBool(true));
+    form.m_controls.insert(name, widget);
+    if (spec.contains(QLatin1String("tabIndex")))
+        form.m_tabOrder.append({spec.value(QLatin1String("tabIndex")).toInt(), widget});
+    else
+        widget->setFocusPolicy(Qt::NoFocus);
+}
+
+} // namespace platform

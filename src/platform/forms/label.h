@@ -1,0 +1,54 @@
+#pragma once
+
+#include "clickablelabel.h"
+#include "twips.h"
+
+namespace platform {
+
+// A label with geometry in twips. With AutoSize its size follows its text and font: with
+// WordWrap the width stays and the height grows by whole text lines; without it, both follow
+// the text on one line.
+class Label : public ClickableLabel, public TwipsGeometry
+{
+    Q_OBJECT
+public:
+    enum class Align { Left, Center, Right };
+
+    explicit Label(QWidget *parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption);
+
+    QColor foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor &color);
+    void setBackColor(const QColor &color); // an invalid colour makes the label transparent
+
+    QString fontName() const { return m_fontName; }
+    double fontSize() const { return m_fontSize; } // points
+    bool fontBold() const { return m_fontBold; }
+    void setFontName(const QString &name);
+    void setFontSize(double points);
+    void setFontBold(bool bold);
+
+    void setAutoSize(bool autoSize);
+    void setWordWrapping(bool wrap);
+    void setAlign(Align align);
+    bool autoSize() const { return m_autoSize; }
+
+protected:
+    void applyGeometry() override;
+
+private:
+    void applyFont();
+    void applyPalette();
+
+    QColor m_foreColor = Qt::black;
+    QColor m_backColor; // invalid: transparent
+    QString m_fontName = QStringLiteral("MS Sans Serif");
+    double m_fontSize = 8.25;
+    bool m_fontBold = false;
+    bool m_autoSize = false;
+    bool m_wordWrap = false;
+};
+
+} // namespace platform

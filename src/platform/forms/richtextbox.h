@@ -1,0 +1,56 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QTextEdit>
+
+class QTextFrame;
+
+namespace platform {
+
+// A read-only rich-text box that loads RTF files. Geometry in twips (see twips.h).
+//
+// Every laid-out line of a loaded file is one line pitch high (345 twips = 23 px unless set
+// otherwise), paragraph spacing left out, with no frame and no document margin: a box
+// LineCount() x pitch high shows every line whole. Lines with a picture keep their own height.
+class RichTextBox : public QTextEdit, public TwipsGeometry
+{
+    Q_OBJECT
+public:
+    static constexpr double DefaultLinePitchTwips = 345;
+
+    explicit RichTextBox(QWidget *parent = nullptr);
+
+    // Loads an RTF file. Throws RuntimeError(FileNotFound) naming the path when it is missing,
+    // RuntimeError(FileIo) when it cannot be read. The new text shows from its top; the scroll
+    // position otherwise stays where the user left it.
+    void LoadFile(const QString &path);
+    QString loadedPath() const { return m_path; }
+
+    // The number of lines the text takes as laid out at the box's present width: wrapped lines
+    // count, an empty box gives 1. A table row counts as its tallest cell.
+    int LineCount() const;
+
+    // A vertical scroll bar shown when the text is longer than the box (the passage pane);
+    // without it (the default, question boxes) the box never scrolls by a bar.
+    void setScrollBarsVertical(bool on);
+    bool scrollBarsVertical() const;
+
+    // The height of each laid-out line of files loaded from now on; 0 lays lines out at their
+    // natural heights and keeps the files' paragraph spacing.
+    void setLinePitchTwips(double twips);
+    double linePitchTwips() const { return m_linePitchTwips; }
+
+protected:
+    void applyGeometry() override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void applyLinePitch();
+    int layoutWidth() const;
+
+    QString m_path;
+    double m_linePitchTwips = DefaultLinePitchTwips;
+};
+
+} // namespace platform

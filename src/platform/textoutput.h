@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// A text file written in one piece: lines go to a temporary file in the target's folder, and only
+// commit() puts the complete file in place of the target, so a reader never sees a half-written
+// file and an earlier file of the same name stays intact until the new one is complete. Text is
+// UTF-8 (the system code page here) without a byte-order mark; every line ends with CR LF.
+// Every failure throws RuntimeError naming the path.
+class TextOutput
+{
+public:
+    enum class Folder {
+        MustExist,    // a missing folder is an error
+        CreateMissing // a missing folder (and its missing parents) is created
+    };
+
+    // Opens the temporary file. Throws RuntimeError(FileNotFound) when the folder is missing and
+    // must exist, RuntimeError(FileIo) when it cannot be created or written into.
+    explicit TextOutput(const QString &path, Folder folder = Folder::MustExist);
+    ~TextOutput(); // without commit(): the temporary file goes, the target stays as it was
+
+    TextOutput(const TextOutput &) = delete;
+    TextOutput &operator=(const TextOutput &) = delete;
+
+    void writeLine(const QString &line);
+    // Flushes and syncs the temporary file to disk, then renames it over the target.
+    void commit();
+
+    QString path() const { return m_path; }
+
+    // The bytes a file of these lines holds.
+    static QByteArray encode(const QStringList &lines);
+    // Writes a whole file of lines at once.
+    static void writeFile(const QString &path, const QStringList &lines,
+                          Folder folder = Folder::MustExist);
+
+private:
+    [[noreturn]] void fail(const QString &what) const;
+
+    QString m_path;
+    QSaveFile m_file;
+    bool m_committed = false;
+};
+
+} // namespace platform

@@ -1,0 +1,169 @@
+#include "qordatabase.h"
+
+#include "db/connection.h"
+#include "db/recordset.h"
+#include "runtimeerror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using platform::RuntimeError;
+using platform::db::Connection;
+using platform::db::Recordset;
+
+namespace {
+
+// Runs a test body in another current folder and restores the old one.
+class CurrentFolder
+{
+public:
+    explicit CurrentFolder(const QString &folder) : m_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(folder);
+    }
+    ~CurrentFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
+RuntimeError openError(const QString &connectionString)
+{
+    Connection connection;
+    try {
+        connection.Open(connectionString);
+    } catch (const RuntimeError &error) {
+        EXPECT_FALSE(connection.isOpen());
+        return error;
+    }
+    ADD_FAILURE() << "opened " << connectionString.toStdString();
+    return RuntimeError(RuntimeError::Kind::Database, QString());
+}
+
+} // namespace
+
+TEST(Connection, DataSourceIsReadFromTheConnectionString)
+{
+    struct Row {
+        const char *connectionString;
+        const char *path; // relative: under the current folder
+    };
+    const Row rows[] = {
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/tmp/My Practice/QOR DATA/QOR.mdb;Persist Security "
+         "Info=False",
+            "/tmp/My Practice/QOR DATA/QOR.mdb"},
+        {"data source=/a/b.mdb", "/a/b.mdb"},
+        {"Persist Security Info=False; DATA SOURCE =  /a/b c.mdb ;", "/a/b c.mdb"},
+        {"Provider=x;Data Source=\\srv\\QOR DATA\\QOR.mdb", "/srv/QOR DATA/QOR.mdb"},
+        {"Data Source=QOR DATA\\QOR.mdb", "QOR DATA/QOR.mdb"},
+        {"Data Source=./QOR DATA/../QOR DATA/QOR.mdb", "QOR DATA/QOR.mdb"},
+        {"Mode=Share Deny None;Data Source=\"/a;b/QOR.mdb\";User ID=Admin", "/a;b/QOR.mdb"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0", ""},
+        {"Data Sourcex=/a.mdb", ""},
+    };
+    for (const Row &row : rows) {
+        const QString path = QString::fromUtf8(row.path);
+        const QString expected
+            = path.isEmpty() || QDir::isAbsolutePath(path) ? path : QDir::currentPath() + '/' + path;
+        EXPECT_EQ(Connection::dataSource(QString::fromUtf8(row.connectionString)), expected)
+            << row.connectionString;
+    }
+}
+
+TEST(Connection, OpensAFileWithBlanksInItsPath)
+{
+    QorDatabase database;
+    Connection connection;
+    connection.Open(database.connectionString());
+    EXPECT_TRUE(connection.isOpen());
+    EXPECT_EQ(connection.path(), database.path());
+    connection.Close();
+    EXPECT_FALSE(connection.isOpen());
+    EXPECT_EQ(connection.database(), nullptr);
+}
+
+TEST(Connection, RelativePathResolvesAgainstTheCurrentFolder)
+{
+    QorDatabase database;
+    const CurrentFolder current(database.folder());
+    Connection connection;
+    connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=QOR DATA\\QOR.mdb"));
+    EXPECT_EQ(
+        QFileInfo(connection.path()).canonicalFilePath(), QFileInfo(database.path()).canonicalFilePath());
+}
+
+TEST(Connection, MissingFileIsReportedAndNotCreated)
+{
+    QorDatabase database;
+    const QString missing = database.folder() + QStringLiteral("/QOR DATA/Other.mdb");
+    const RuntimeError error = openError(QStringLiteral("Data Source=") + missing);
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
+    EXPECT_EQ(error.message(), QStringLiteral("Database file not found: ") + missing);
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST(Connection, FilesThatAreNotDatabasesAreRefusedByPath)
+{
+    QorDatabase database;
+    struct Row {
+        const char *name;
+        QByteArray content;
+    };
+    const Row rows[] = {
+        {"notes.mdb",
+            QByteArray("Standard Jet DB, or rather just some text that is long enough. ").repeated(40)},
+        {"empty.mdb", QByteArray()},
+    };
+    for (const Row &row : rows) {
+        const QString path = database.folder() + '/' + QString::fromUtf8(row.name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(row.content);
+        file.close();
+        const RuntimeError error = openError(QStringLiteral("Data Source=") + path);
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::Database) << row.name;
+        EXPECT_TRUE(error.message().contains(path)) << error.what();
+        EXPECT_EQ(QFileInfo(path).size(), row.content.size()) << row.name;
+    }
+
+    const RuntimeError folder = openError(QStringLiteral("Data Source=") + database.folder());
+    EXPECT_EQ(folder.kind(), RuntimeError::Kind::Database);
+    EXPECT_TRUE(folder.message().contains(database.folder())) << folder.what();
+}
+
+TEST(Connection, ConnectionStringWithoutDataSourceIsRefused)
+{
+    const RuntimeError error = openError(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0"));
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::Database);
+    EXPECT_TRUE(error.message().contains(QStringLiteral("Data Source"))) << error.what();
+}
+
+TEST(Connection, RecordsetNeedsAnOpenConnection)
+{
+    Connection connection;
+    Recordset recordset;
+    EXPECT_THROW(recordset.Open(QStringLiteral("select * from QOR3"), connection), RuntimeError);
+    EXPECT_FALSE(recordset.isOpen());
+}
+
+TEST(Connection, RecordsetOutlivesItsConnection)
+{
+    QorDatabase database;
+    Recordset recordset;
+    {
+        auto connection = std::make_unique<Connection>();
+        connection->Open(database.connectionString());
+        recordset.Open(QStringLiteral("select * from QOR3 where 编号= 'QOR3-Q7'"), *connection);
+        connection->Close();
+        EXPECT_FALSE(connection->isOpen());
+    }
+    EXPECT_TRUE(recordset.field(QStringLiteral("答案")).equals(QStringLiteral("C")));
+    recordset.setField(QStringLiteral("做题记录"), QStringLiteral("B"));
+    recordset.Update();
+    recordset.Close();
+    EXPECT_EQ(database.cell(QStringLiteral("select 做题记录 from QOR3 where 编号 = 'QOR3-Q7'")),
+        QStringLiteral("text:B"));
+}

@@ -1,0 +1,173 @@
+// Controls built from a layout: twips geometry, labels that size themselves, option groups,
+// colours and pictures.
+#include "testform.h"
+
+#include "forms/colors.h"
+#include "forms/forms.h"
+#include "forms/frame.h"
+#include "forms/image.h"
+#include "forms/optionbutton.h"
+#include "forms/picture.h"
+#include "runtimeerror.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using platform::Forms;
+
+namespace {
+
+class Controls : public ::testing::Test
+{
+protected:
+    void SetUp() override { form = &Forms::get<TestForm>(); }
+    void TearDown() override
+    {
+        Forms::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    template<class T> T *find(const char *name) { return form->control<T>(QString::fromUtf8(name)); }
+
+    TestForm *form = nullptr;
+};
+
+TEST_F(Controls, GeometryReadsBackTheTwipsSetAndPlacesByRoundedPixels)
+{
+    auto *label = find<platform::Label>("Label2");
+    EXPECT_DOUBLE_EQ(label->leftTwips(), 14250.5);
+    EXPECT_DOUBLE_EQ(label->topTwips(), 11090);
+    EXPECT_EQ(label->geometry(), QRect(950, 739, 69, 29));
+
+    label->setTopTwips(615.25);
+    EXPECT_DOUBLE_EQ(label->topTwips(), 615.25);
+    EXPECT_EQ(label->y(), 41);
+}
+
+TEST_F(Controls, ControlsInsideAFrameArePlacedRelativeToIt)
+{
+    auto *option = find<platform::OptionButton>("Option1(2)");
+    EXPECT_EQ(option->parentWidget(), find<platform::Frame>("Frame1"));
+    EXPECT_EQ(option->pos(), QPoint(24, 40));
+}
+
+TEST_F(Controls, AskingForAControlTheLayoutLacksIsAProgrammingError)
+{
+    EXPECT_THROW(find<platform::Label>("Label9"), std::logic_error);
+    EXPECT_THROW(find<platform::Image>("Label1"), std::logic_error);
+}
+
+TEST_F(Controls, AWordWrappingLabelGrowsByWholeLinesAndKeepsItsWidth)
+{
+    auto *label = find<platform::Label>("Label1");
+    label->setCaption(QStringLiteral("A"));
+    const double oneLine = label->heightTwips();
+    EXPECT_GT(oneLine, 0);
+    EXPECT_DOUBLE_EQ(label->widthTwips(), 3000);
+
+    label->setCaption(QString(60, QChar(0x4E2D))); // sixty Chinese characters wrap
+    const double wrapped = label->heightTwips();
+    EXPECT_GT(wrapped, oneLine);
+    EXPECT_DOUBLE_EQ(std::fmod(wrapped, oneLine), 0.0);
+
+    label->setCaption(QString());
+    EXPECT_DOUBLE_EQ(label->heightTwips(), oneLine); // an empty text keeps one line
+
+    label->setCaption(QStringLiteral("A"));
+    label->setFontSize(20);
+    EXPECT_GT(label->heightTwips(), oneLine); // the height follows the font size
+}
+
+TEST_F(Controls, AnAutoSizedLabelWithoutWrappingFollowsItsTextWidth)
+{
+    auto *label = find<platform::Label>("Label3");
+    const double width = label->widthTwips();
+    label->setCaption(QStringLiteral("【Hide】【Hide】"));
+    EXPECT_GT(label->widthTwips(), width);
+}
+
+TEST_F(Controls, OptionButtonsOfOneFrameAreOneGroupAndCanAllBeCleared)
+{
+    auto *first = find<platform::OptionButton>("Option1(1)");
+    auto *second = find<platform::OptionButton>("Option1(2)");
+    first->setValue(true);
+    second->setValue(true);
+    EXPECT_FALSE(first->value());
+    EXPECT_TRUE(second->value());
+    second->setValue(false);
+    EXPECT_FALSE(second->value());
+    EXPECT_FALSE(first->value());
+
+    form->Show();
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_TRUE(first->value());
+}
+
+TEST_F(Controls, ColoursAreReadAsBlueGreenRed)
+{
+    EXPECT_EQ(platform::parseColor(QStringLiteral("&H400000")), QColor(0, 0, 0x40));
+    EXPECT_EQ(platform::parseColor(QStringLiteral("&H7259")), QColor(0x59, 0x72, 0));
+    EXPECT_EQ(platform::parseColor(QStringLiteral("&HFF")), QColor(255, 0, 0));
+    EXPECT_EQ(platform::parseColor(QStringLiteral("&hFF00")), QColor(0, 255, 0));
+    EXPECT_EQ(platform::parseColor(QStringLiteral("window")), QColor(255, 255, 255));
+    EXPECT_FALSE(platform::parseColor(QStringLiteral("&Hxyz")).isValid());
+    EXPECT_EQ(find<platform::Label>("Label2")->foreColor(), QColor(0, 0, 0x40));
+}
+
+TEST_F(Controls, LabelsReportClicksPressesAndReleases)
+{
+    form->Show();
+    auto *label = find<platform::Label>("Label2");
+    QStringList seen;
+    QObject::connect(label, &platform::Label::mouseDown, form, [&] { seen << "down"; });
+    QObject::connect(label, &platform::Label::mouseUp, form, [&] { seen << "up"; });
+    QObject::connect(label, &platform::Label::clicked, form, [&] { seen << "click"; });
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(seen, (QStringList{"down", "up", "click"}));
+}
+
+TEST(Pictures, AMissingOrBrokenPictureNamesItsPath)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("images/end exam0.jpg"));
+    try {
+        platform::LoadPicture(missing);
+        FAIL() << "no error";
+    } catch (const platform::RuntimeError &error) {
+        EXPECT_EQ(error.kind(), platform::RuntimeError::Kind::FileNotFound);
+        EXPECT_TRUE(error.message().contains(missing));
+    }
+
+    const QString broken = dir.filePath(QStringLiteral("broken.jpg"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    EXPECT_THROW(platform::LoadPicture(broken), platform::RuntimeError);
+}
+
+TEST(Pictures, AnImageTakesThePictureSizeUnlessStretched)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("next0.jpg"));
+    QImage(69, 29, QImage::Format_RGB32).save(path, "JPG");
+    const platform::Picture picture = platform::LoadPicture(path);
+
+    platform::Image plain;
+    plain.setGeometryTwips(0, 0, 1035, 435);
+    plain.setPicture(picture);
+    EXPECT_DOUBLE_EQ(plain.widthTwips(), 69 * 15);
+    EXPECT_EQ(plain.picture(), picture);
+
+    platform::Image stretched;
+    stretched.setStretch(true);
+    stretched.setGeometryTwips(0, 0, 1800, 480);
+    stretched.setPicture(picture);
+    EXPECT_DOUBLE_EQ(stretched.widthTwips(), 1800);
+    EXPECT_FALSE(stretched.picture() == platform::LoadPicture(path)); // another load, another picture
+}
+
+} // namespace
