@@ -1,0 +1,126 @@
+// Speed of the RTF reader: MB/s for a large generated file and microseconds for a question-sized
+// one, each the median of repeated runs. Run on the offscreen platform:
+//   QT_QPA_PLATFORM=offscreen ./rtf_bench
+#include "forms/richtextbox.h"
+#include "rtf/rtfreader.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+const char Header[] = "{\\rtf1\\ansi\\ansicpg936\\deff0\\nouicompat\\deflang1033\\deflangfe2052"
+                      "{\\fonttbl{\\f0\\fnil\\fcharset134 "
+                      "\\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset0 Times New Roman;}}\r\n"
+                      "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
+                      "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 \r\n";
+
+// Chinese text as a word processor writes it: each character two \'hh escapes.
+QByteArray chineseEscapes(int characters, unsigned seed)
+{
+    QByteArray out;
+    for (int i = 0; i < characters; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const unsigned lead = 0xB0 + (seed >> 16) % 0x28; // GB2312 level-1 hanzi
+        const unsigned trail = 0xA1 + (seed >> 8) % 0x5E;
+        out += "\\'" + QByteArray::number(lead, 16) + "\\'" + QByteArray::number(trail, 16);
+    }
+    return out;
+}
+
+QByteArray paragraph(unsigned seed)
+{
+    return "\\pard\\sa120\\f1\\fs24 Question " + QByteArray::number(seed)
+        + ". Read the \\b passage\\b0  below and answer: \\f0 " + chineseEscapes(30, seed)
+        + "\\f1  \\i emphasis\\i0 , \\cf1 colour\\cf0 , \\ul underline\\ulnone  \\f0 "
+        + chineseEscapes(20, seed + 7) + "\\f1\\par\r\n";
+}
+
+QByteArray largeFile(qsizetype size)
+{
+    QByteArray rtf = Header;
+    for (unsigned i = 0; rtf.size() < size; ++i)
+        rtf += paragraph(i);
+    return rtf + "}";
+}
+
+QByteArray questionFile()
+{
+    QByteArray rtf = Header;
+    rtf += "\\pard\\f1\\fs24 12. \\f0 " + chineseEscapes(40, 1)
+        + "\\f1  Which of the following best describes the author's \\b attitude\\b0 ?\\par\r\n";
+    rtf += "\\f0 " + chineseEscapes(120, 2) + "\\f1\\par\r\n";
+    while (rtf.size() < 2000)
+        rtf += "\\f0 " + chineseEscapes(20, unsigned(rtf.size())) + "\\f1 \\par\r\n";
+    return rtf + "}";
+}
+
+double medianMicroseconds(int repeats, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const auto end = std::chrono::steady_clock::now();
+        times.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    const QByteArray large = largeFile(1 << 20);
+    QTextDocument document;
+    const double largeUs = medianMicroseconds(15, [&] { platform::rtf::readRtf(large, document); });
+    std::printf("rtf large file: %.2f MB in %.1f ms (median of 15) = %.1f MB/s, %d paragraphs\n",
+                large.size() / 1e6, largeUs / 1000, large.size() / largeUs, document.blockCount());
+
+    const QByteArray question = questionFile();
+    constexpr int Batch = 100;
+    const double questionUs = medianMicroseconds(31,
+                                                 [&] {
+                                                     for (int i = 0; i < Batch; ++i)
+                                                         platform::rtf::readRtf(question, document);
+                                                 })
+        / Batch;
+    std::printf("rtf question file: %lld bytes read in %.1f us (median of 31 x %d)\n",
+                static_cast<long long>(question.size()), questionUs, Batch);
+
+    // The whole step a screen takes: load the file into a box and count its lines.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("question.rtf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(question) != question.size())
+        return 1;
+    file.close();
+    platform::RichTextBox box;
+    box.setGeometryTwips(0, 0, 9000, 345);
+    int lines = 0;
+    const double boxUs = medianMicroseconds(31,
+                                            [&] {
+                                                for (int i = 0; i < Batch; ++i) {
+                                                    box.LoadFile(path);
+                                                    lines = box.LineCount();
+                                                }
+                                            })
+        / Batch;
+    std::printf(
+        "rich-text box LoadFile + LineCount of the question file: %.1f us (%d lines at 600 px)\n",
+        boxUs, lines);
+    return 0;
+}

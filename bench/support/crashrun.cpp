@@ -1,0 +1,72 @@
+#include "crashrun.h"
+
+#include "childprocess.h"
+
+namespace crashrun {
+
+namespace {
+// A driver that reports nothing for this long is stuck (a message box with no answer, a loop).
+constexpr int SilenceLimitMs = 60000;
+
+void spin(long iterations)
+{
+    volatile long sink = 0;
+    for (long i = 0; i < iterations; ++i)
+        sink = sink + i;
+}
+} // namespace
+
+Outcome run(const Plan &plan)
+{
+    benchsupport::ChildProcess child(
+        {plan.driver, plan.folder.toStdString(), "--seed", std::to_string(plan.seed),
+         "--practices", std::to_string(plan.practices), "--sets", plan.sets.toStdString(),
+         "--export-every", std::to_string(plan.exportEvery)},
+        benchsupport::ChildProcess::Stdout::Capture, plan.stderrPath);
+
+    Outcome outcome;
+    std::string line;
+    bool killSent = false;
+    if (plan.killAfterLines == 0) {
+        spin(plan.spinIterations);
+        child.kill();
+        killSent = true;
+    }
+    while (!killSent && child.readLine(line, SilenceLimitMs)) {
+        ++outcome.linesSeen;
+        if (outcome.linesSeen == plan.killAfterLines) {
+            spin(plan.spinIterations);
+            child.kill();
+            killSent = true;
+        }
+    }
+    if (child.timedOut()) {
+        child.kill();
+        outcome.failed = true;
+        outcome.failure = "the driver reported nothing for a minute";
+    }
+    const benchsupport::ChildProcess::Result result = child.wait();
+    outcome.log = child.completeOutput();
+    outcome.maxRssKb = result.maxRssKb;
+    if (result.signal == 9 && killSent) {
+        outcome.killed = true;
+    } else if (result.exited && result.exitCode == 0 &&
+               outcome.log.size() >= 9 && outcome.log.ends_with("FINISHED\n")) {
+        outcome.finished = true;
+    } else if (!outcome.failed) {
+        outcome.failed = true;
+        outcome.failure = result.exited ? "the driver ended with status " +
+                                              std::to_string(result.exitCode)
+                                        : "the driver died of signal " +
+                                              std::to_string(result.signal);
+    }
+    return outcome;
+}
+
+void drawKillPoint(Plan &plan, std::mt19937 &random, int expectedLines, long maxSpin)
+{
+    plan.killAfterLines = std::uniform_int_distribution<int>(0, expectedLines)(random);
+    plan.spinIterations = std::uniform_int_distribution<long>(0, maxSpin)(random);
+}
+
+} // namespace crashrun

@@ -1,0 +1,163 @@
+// A scripted practice in a process of its own, for the crash tests and the memory figure: whole
+// practices through the screens' handlers on a given program folder, reporting each step on
+// standard output, flushed, so a parent that kills it knows what had happened:
+//   PRACTICE <set>                      the start screen's START is about to be pressed
+//   RESET <set>                         the intro page is loaded: the set's answers are cleared
+//   NEXT <set> <question> <letter> <time>      Next is about to be pressed with that choice
+//   ANSWERED <set> <question> <letter> <time>  Next returned
+//   EXPORT <set> / EXPORTED <set>       around an export of the attempt record
+//   RESULTS <set>, REVIEWED <set> <question>, DONE <set>, FINISHED
+// Usage: qor-practice-driver <program folder> [--seed N] [--practices N] [--sets 3,8]
+//        [--export-every N] [--reviews N]
+#include "practicesteps.h"
+
+#include "practice/public.h"
+#include "practice/questionscreen.h"
+#include "practice/recordexport.h"
+
+#include "forms/application.h"
+#include "forms/fonts.h"
+#include "programfolder.h"
+#include "runtimeerror.h"
+
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <random>
+#include <string>
+
+namespace {
+
+struct Options
+{
+    QString folder;
+    unsigned seed = 1;
+    int practices = 1;
+    QList<int> sets = {3};
+    int exportEvery = 0; // 0: no exports during the questions
+    int reviews = 3;     // review screens opened from the results screen
+};
+
+void report(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void usage()
+{
+    std::fprintf(stderr, "usage: qor-practice-driver <program folder> [--seed N] [--practices N] "
+                         "[--sets 3,8] [--export-every N] [--reviews N]\n");
+    std::exit(2);
+}
+
+Options parse(const QStringList &args)
+{
+    Options options;
+    if (args.size() < 2)
+        usage();
+    options.folder = args[1];
+    for (int i = 2; i + 1 < args.size(); i += 2) {
+        const QString &name = args[i];
+        const QString &value = args[i + 1];
+        if (name == QLatin1String("--seed")) {
+            options.seed = value.toUInt();
+        } else if (name == QLatin1String("--practices")) {
+            options.practices = value.toInt();
+        } else if (name == QLatin1String("--export-every")) {
+            options.exportEvery = value.toInt();
+        } else if (name == QLatin1String("--reviews")) {
+            options.reviews = value.toInt();
+        } else if (name == QLatin1String("--sets")) {
+            options.sets.clear();
+            for (const QString &set : value.split(QLatin1Char(',')))
+                options.sets.append(set.toInt());
+        } else {
+            usage();
+        }
+    }
+    if (args.size() % 2 != 0 || options.sets.isEmpty())
+        usage();
+    return options;
+}
+
+void exportRecord(int set)
+{
+    report(QStringLiteral("EXPORT %1").arg(set));
+    RecordExport();
+    report(QStringLiteral("EXPORTED %1").arg(set));
+}
+
+void runPractice(int set, const Options &options, std::mt19937 &random)
+{
+    using namespace practicesteps;
+    report(QStringLiteral("PRACTICE %1").arg(set));
+    startPracticeFromStartScreen(set);
+    report(QStringLiteral("RESET %1").arg(set));
+    enterQuestions();
+    processDeferredDeletes();
+
+    std::uniform_int_distribution<int> exportDraw(1, std::max(1, options.exportEvery));
+    for (int question = 1; question <= Public::QuestionsPerSet; ++question) {
+        QuestionScreen *screen = loadedQuestionScreen();
+        if (!screen || Public::QuestionNo != question)
+            throw std::runtime_error("no question screen for question " + std::to_string(question));
+        // At most 100 seconds a question: 41 questions never run the 4500-second clock out.
+        const Choice choice = thinkAndChoose(*screen, random, 100);
+        const QString what =
+            QStringLiteral("%1 %2 %3 %4").arg(set).arg(question).arg(choice.letter, choice.timeText);
+        report(QStringLiteral("NEXT ") + what);
+        screen->Image1_Click();
+        report(QStringLiteral("ANSWERED ") + what);
+        processDeferredDeletes();
+        if (options.exportEvery > 0 && exportDraw(random) == 1)
+            exportRecord(set);
+    }
+
+    openResults();
+    processDeferredDeletes();
+    report(QStringLiteral("RESULTS %1").arg(set));
+    std::uniform_int_distribution<int> questionDraw(1, Public::QuestionsPerSet);
+    for (int k = 0; k < options.reviews; ++k) {
+        const int question = questionDraw(random);
+        openReview(question);
+        closeReviews();
+        report(QStringLiteral("REVIEWED %1 %2").arg(set).arg(question));
+    }
+    if (options.exportEvery > 0)
+        exportRecord(set); // the results screen's export link does the same
+    endAtResults();
+    report(QStringLiteral("DONE %1").arg(set));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    practicesteps::prepareEnvironment();
+    practicesteps::quietOffscreenNotes();
+    platform::Application app(argc, argv);
+    platform::installFontSubstitutions();
+    practicesteps::answerMessageBoxesWithFirstButton();
+    const Options options = parse(QCoreApplication::arguments());
+    platform::setProgramFolder(options.folder);
+
+    std::mt19937 random(options.seed);
+    try {
+        for (int p = 0; p < options.practices; ++p) {
+            Public::ResetState();
+            runPractice(options.sets[p % options.sets.size()], options, random);
+        }
+    } catch (const platform::RuntimeError &error) {
+        std::fprintf(stderr, "run-time error: %s\n", qPrintable(error.message()));
+        return 1;
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "error: %s\n", error.what());
+        return 1;
+    }
+    report(QStringLiteral("FINISHED"));
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "practicesteps.h"
+
+#include "practice/form1.h"
+#include "practice/form2.h"
+#include "practice/form3.h"
+#include "practice/form4.h"
+#include "practice/form5.h"
+#include "practice/form6.h"
+#include "practice/public.h"
+#include "practice/questionscreen.h"
+#include "results/form10.h"
+#include "results/form7.h"
+#include "results/form8.h"
+#include "results/form9.h"
+
+#include "forms/combobox.h"
+#include "forms/forms.h"
+#include "forms/grid.h"
+#include "forms/optionbutton.h"
+#include "messagebox.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace practicesteps {
+
+namespace {
+const QString Letters = QStringLiteral("ABCDE");
+
+void dropRaiseNotes(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (!message.contains(QLatin1String("does not support raise()")))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+template<class Review> void closeIfLoaded()
+{
+    if (Review *review = platform::Forms::find<Review>(); review && review->isLoaded())
+        review->Unload();
+}
+} // namespace
+
+void prepareEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void answerMessageBoxesWithFirstButton()
+{
+    platform::setMessageBoxResponder([](const platform::MessageBoxCall &call) {
+        return call.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
+                                                                : platform::MessageAnswer::Ok;
+    });
+}
+
+void quietOffscreenNotes()
+{
+    qInstallMessageHandler(dropRaiseNotes);
+}
+
+void processDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void startPracticeFromStartScreen(int set)
+{
+    auto &start = platform::Forms::get<Form1>();
+    start.Show();
+    start.Combo1->setText(QStringLiteral("QOR_%1").arg(set));
+    start.Combo1_Click();
+    start.Label2_Click();
+}
+
+void enterQuestions()
+{
+    platform::Forms::get<Form2>().Image1_Click();
+}
+
+QuestionScreen *loadedQuestionScreen()
+{
+    for (QuestionScreen *screen : {static_cast<QuestionScreen *>(platform::Forms::find<Form3>()),
+                                   static_cast<QuestionScreen *>(platform::Forms::find<Form4>()),
+                                   static_cast<QuestionScreen *>(platform::Forms::find<Form5>())}) {
+        if (screen && screen->isLoaded())
+            return screen;
+    }
+    return nullptr;
+}
+
+QString screenType(const QuestionScreen *screen)
+{
+    if (!screen)
+        return {};
+    if (qobject_cast<const Form3 *>(screen))
+        return QStringLiteral("SC");
+    if (qobject_cast<const Form4 *>(screen))
+        return QStringLiteral("CR");
+    return QStringLiteral("RC");
+}
+
+Choice thinkAndChoose(QuestionScreen &screen, std::mt19937 &random, int maxSeconds)
+{
+    const int seconds = std::uniform_int_distribution<int>(0, maxSeconds)(random);
+    for (int k = 0; k < seconds; ++k)
+        screen.Timer1_Timer();
+    const int element = std::uniform_int_distribution<int>(0, 4)(random);
+    screen.optionButtons()[size_t(element)]->setValue(true);
+    return {Public::QuestionNo, Letters.mid(element, 1), TimeSpentText(seconds)};
+}
+
+void openResults()
+{
+    platform::Forms::get<Form6>().Label2_Click();
+}
+
+QString openReview(int question)
+{
+    auto &results = platform::Forms::get<Form7>();
+    results.MSHFlexGrid1->setRow(question);
+    results.MSHFlexGrid1_DblClick();
+    if (platform::Forms::find<Form8>())
+        return QStringLiteral("SC");
+    if (platform::Forms::find<Form9>())
+        return QStringLiteral("CR");
+    return platform::Forms::find<Form10>() ? QStringLiteral("RC") : QString();
+}
+
+void closeReviews()
+{
+    closeIfLoaded<Form8>();
+    closeIfLoaded<Form9>();
+    closeIfLoaded<Form10>();
+    processDeferredDeletes();
+}
+
+void endAtResults()
+{
+    platform::Forms::get<Form7>().Image3_Click();
+    processDeferredDeletes();
+    platform::resetProgramEnd();
+}
+
+} // namespace practicesteps

@@ -1,0 +1,322 @@
+#include "rtfdocumentbuilder.h"
+
+#include "forms/twips.h"
+
+#include <QImage>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace platform::rtf {
+
+namespace {
+
+QFont::StyleHint styleHint(FontFamily family)
+{
+    switch (family) {
+    case FontFamily::Roman: return QFont::Serif;
+    case FontFamily::Swiss: return QFont::SansSerif;
+    case FontFamily::Modern: return QFont::TypeWriter;
+    case FontFamily::Script: return QFont::Cursive;
+    case FontFamily::Decor: return QFont::Decorative;
+    case FontFamily::Any: break;
+    }
+    return QFont::AnyStyle;
+}
+
+// Drops what QTextDocument would read as structure (line ends, frame marks, object marks) and
+// other control characters; a surrogate without its partner becomes U+FFFD.
+void cleanText(QString &text)
+{
+    qsizetype out = 0;
+    const qsizetype size = text.size();
+    QChar *data = text.data();
+    for (qsizetype in = 0; in < size; ++in) {
+        const char16_t c = data[in].unicode();
+        if ((c < 0x20 && c != u'\t') || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC
+            || c == 0xFEFF)
+            continue;
+        if (QChar::isHighSurrogate(c) && in + 1 < size
+            && QChar::isLowSurrogate(data[in + 1].unicode())) {
+            data[out++] = data[in++];
+            data[out++] = data[in];
+            continue;
+        }
+        data[out++] = QChar::isSurrogate(c) ? QChar(QChar::ReplacementCharacter) : data[in];
+    }
+    text.truncate(out);
+}
+
+} // namespace
+
+DocumentBuilder::DocumentBuilder(QTextDocument &document, const DocumentTables &tables,
+                                 const RtfLimits &limits)
+    : m_document(document), m_cursor(&document), m_tables(tables), m_limits(limits)
+{ }
+
+void DocumentBuilder::appendText(QStringView text, const CharProps &chars, bool inTable)
+{
+    if (text.isEmpty())
+        return;
+    if (!m_run.isEmpty() && (chars != m_runChars || wantsTable(inTable) != (m_table != nullptr)))
+        flushRun();
+    if (m_run.isEmpty()) {
+        prepareForContent(inTable);
+        m_runChars = chars;
+    }
+    m_run += text;
+}
+
+void DocumentBuilder::appendImage(const QImage &image, QSizeF size, bool inTable)
+{
+    flushRun();
+    prepareForContent(inTable);
+    const QString name = QStringLiteral("rtf-picture-%1").arg(++m_imageCount);
+    m_document.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(size.width());
+    format.setHeight(size.height());
+    m_cursor.insertImage(format);
+}
+
+void DocumentBuilder::endParagraph(const CharProps &chars, const ParaProps &para)
+{
+    flushRun();
+    prepareForContent(para.inTable);
+    closeBlock(chars, para);
+    m_paragraphPending = true;
+}
+
+void DocumentBuilder::beginRowDefinition()
+{
+    m_cellBoundaries.clear();
+}
+
+void DocumentBuilder::addCellBoundary(int twips)
+{
+    if (static_cast<int>(m_cellBoundaries.size()) < m_limits.maxTableColumns)
+        m_cellBoundaries.push_back(twips);
+}
+
+void DocumentBuilder::endCell(const CharProps &chars, const ParaProps &para)
+{
+    if (!wantsTable(true)) {
+        appendText(u"\t", chars, false);
+        return;
+    }
+    flushRun();
+    prepareForContent(true);
+    closeBlock(chars, para);
+    m_cellPending = true;
+}
+
+void DocumentBuilder::endRow(const CharProps &chars, const ParaProps &para)
+{
+    flushRun();
+    if (m_tablesExhausted) {
+        endParagraph(chars, para);
+    } else if (m_table) {
+        m_rowPending = true;
+        m_cellPending = false;
+        m_paragraphPending = false;
+    }
+}
+
+void DocumentBuilder::finish(const ParaProps &para)
+{
+    flushRun();
+    if (m_table)
+        removeSpareRows();
+    else if (!m_paragraphPending)
+        m_cursor.setBlockFormat(blockFormat(para));
+}
+
+void DocumentBuilder::flushRun()
+{
+    if (m_run.isEmpty())
+        return;
+    cleanText(m_run);
+    m_cursor.insertText(m_run, charFormat(m_runChars));
+    m_run.clear();
+}
+
+bool DocumentBuilder::wantsTable(bool inTable) const
+{
+    return inTable && !m_tablesExhausted;
+}
+
+// Puts the cursor where the next content goes: into or out of the table, into the next cell or
+// row, or into the new block of a paragraph that has ended.
+void DocumentBuilder::prepareForContent(bool inTable)
+{
+    const bool table = wantsTable(inTable);
+    if (m_table && !table)
+        leaveTable();
+    if (table) {
+        if (!m_table)
+            enterTable();
+        else if (m_rowPending)
+            nextRow();
+        else if (m_cellPending)
+            nextCell();
+    }
+    if (m_paragraphPending) {
+        m_cursor.insertBlock();
+        m_paragraphPending = false;
+    }
+}
+
+void DocumentBuilder::closeBlock(const CharProps &chars, const ParaProps &para)
+{
+    m_cursor.setBlockFormat(blockFormat(para));
+    if (m_cursor.block().length() <= 1) // an empty line takes its height from the block's format
+        m_cursor.setBlockCharFormat(charFormat(chars));
+}
+
+void DocumentBuilder::enterTable()
+{
+    const int columns = std::max<int>(1, static_cast<int>(m_cellBoundaries.size()));
+    if (m_cellCount + columns > m_limits.maxTableCells) {
+        m_tablesExhausted = true;
+        return;
+    }
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setCellSpacing(0);
+    format.setCellPadding(2);
+    QList<QTextLength> widths;
+    int left = 0;
+    for (const int right : m_cellBoundaries) {
+        widths.append(
+            QTextLength(QTextLength::FixedLength, std::max(right - left, 15) / TwipsPerPixel));
+        left = std::max(left, right);
+    }
+    if (widths.size() == columns)
+        format.setColumnWidthConstraints(widths);
+
+    m_paragraphPending = false; // the table itself ends the paragraph before it
+    m_table = m_cursor.insertTable(1, columns, format);
+    m_cellCount += columns;
+    m_row = 0;
+    m_column = 0;
+    m_cellPending = false;
+    m_rowPending = false;
+}
+
+void DocumentBuilder::leaveTable()
+{
+    removeSpareRows();
+    m_cursor.setPosition(m_table->lastPosition() + 1);
+    m_table = nullptr;
+    m_paragraphPending = false;
+    m_cellPending = false;
+    m_rowPending = false;
+}
+
+void DocumentBuilder::nextRow()
+{
+    m_rowPending = false;
+    m_cellPending = false;
+    if (m_cellCount + m_table->columns() > m_limits.maxTableCells) {
+        leaveTable();
+        m_tablesExhausted = true;
+        return;
+    }
+    m_cellCount += m_table->columns();
+    ++m_row;
+    // QTextTable rebuilds its whole grid after each change of shape, so rows are added in
+    // batches and the spare ones removed when the table ends (removing many is slow too).
+    constexpr int RowBatch = 64;
+    if (m_row >= m_table->rows())
+        m_table->appendRows(RowBatch);
+    m_column = 0;
+    moveToCell();
+}
+
+void DocumentBuilder::removeSpareRows()
+{
+    if (m_table->rows() > m_row + 1)
+        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
+}
+
+void DocumentBuilder::nextCell()
+{
+    m_cellPending = false;
+    if (m_column + 1 < m_table->columns()) {
+        ++m_column;
+        moveToCell();
+    } else if (m_table->columns() < m_limits.maxTableColumns
+               && m_cellCount + m_row + 1 <= m_limits.maxTableCells) {
+        m_table->appendColumns(1);
+        m_cellCount += m_row + 1;
+        ++m_column;
+        moveToCell();
+    } else {
+        m_paragraphPending = false;
+        m_cursor.insertText(QStringLiteral("\t")); // a cell too many shares the last one
+    }
+}
+
+void DocumentBuilder::moveToCell()
+{
+    m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
+    m_paragraphPending = false;
+}
+
+std::size_t DocumentBuilder::CharPropsHash::operator()(const CharProps &chars) const noexcept
+{
+    const std::size_t flags = (chars.bold ? 1 : 0) | (chars.italic ? 2 : 0)
+        | (chars.underline ? 4 : 0) | (chars.strike ? 8 : 0) | (chars.hidden ? 16 : 0)
+        | (static_cast<std::size_t>(chars.position) << 5);
+    return qHashMulti(0, flags, chars.font, chars.halfPoints, chars.foreground, chars.background);
+}
+
+QTextCharFormat DocumentBuilder::charFormat(const CharProps &chars)
+{
+    constexpr std::size_t MaxCachedFormats = 256;
+    if (const auto found = m_formats.find(chars); found != m_formats.end())
+        return found->second;
+    if (m_formats.size() >= MaxCachedFormats)
+        m_formats.clear();
+
+    QTextCharFormat format;
+    if (const FontEntry *font = m_tables.font(chars.font); font && !font->name.isEmpty()) {
+        format.setFontFamilies(QStringList{font->name});
+        format.setFontStyleHint(styleHint(font->family));
+    }
+    // Sizes in pixels at 96 dpi, as the program's other fonts: 12 pt is 16 px on any display.
+    format.setProperty(QTextFormat::FontPixelSize, std::max(1, (chars.halfPoints * 2 + 1) / 3));
+    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(chars.italic);
+    format.setFontUnderline(chars.underline);
+    format.setFontStrikeOut(chars.strike);
+    if (chars.position == VerticalPosition::Superscript)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (chars.position == VerticalPosition::Subscript)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (const QColor color = m_tables.color(chars.foreground); color.isValid())
+        format.setForeground(color);
+    if (const QColor color = m_tables.color(chars.background); color.isValid())
+        format.setBackground(color);
+
+    m_formats.emplace(chars, format);
+    return format;
+}
+
+QTextBlockFormat DocumentBuilder::blockFormat(const ParaProps &para) const
+{
+    QTextBlockFormat format;
+    format.setAlignment(para.alignment);
+    format.setLeftMargin(para.leftIndent / TwipsPerPixel);
+    format.setRightMargin(para.rightIndent / TwipsPerPixel);
+    format.setTextIndent(para.firstLineIndent / TwipsPerPixel);
+    format.setTopMargin(para.spaceBefore / TwipsPerPixel);
+    format.setBottomMargin(para.spaceAfter / TwipsPerPixel);
+    return format;
+}
+
+} // namespace platform::rtf

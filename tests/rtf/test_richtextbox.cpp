@@ -1,0 +1,230 @@
+// The read-only box: loading files, its line count at a width, lines that fit the line pitch.
+#include "forms/richtextbox.h"
+#include "runtimeerror.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+using platform::RichTextBox;
+using platform::RuntimeError;
+
+namespace {
+
+class RichTextBoxTest : public ::testing::Test
+{
+protected:
+    QString write(const QString &name, const QByteArray &rtf)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(rtf);
+        return path;
+    }
+
+    // A box of the given width in pixels holding `rtf`.
+    void load(RichTextBox &box, const QByteArray &rtf, int widthPx)
+    {
+        box.setGeometryTwips(0, 0, widthPx * 15.0, 600);
+        box.LoadFile(write(QStringLiteral("box.rtf"), rtf));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+const QByteArray CjkFont = R"({\fonttbl{\f0\fnil\fcharset134 WenQuanYi Micro Hei;}})";
+
+QByteArray chinese(int characters)
+{
+    QByteArray text;
+    for (int i = 0; i < characters; ++i)
+        text += "\\'d6\\'d0"; // 中, one 16 px em at 12 pt
+    return text;
+}
+
+TEST_F(RichTextBoxTest, MissingFileIsFileNotFound)
+{
+    RichTextBox box;
+    const QString path = m_dir.filePath(QStringLiteral("Load/none.rtf"));
+    try {
+        box.LoadFile(path);
+        FAIL() << "no error";
+    } catch (const RuntimeError &error) {
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
+        EXPECT_EQ(error.message(), QStringLiteral("File not found: ") + path);
+    }
+}
+
+TEST_F(RichTextBoxTest, UnreadableFileIsFileIo)
+{
+    RichTextBox box;
+    try {
+        box.LoadFile(m_dir.path()); // a folder cannot be read as a file
+        FAIL() << "no error";
+    } catch (const RuntimeError &error) {
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileIo);
+        EXPECT_TRUE(error.message().contains(m_dir.path()));
+    }
+}
+
+TEST_F(RichTextBoxTest, LoadingReplacesTheText)
+{
+    RichTextBox box;
+    box.LoadFile(write(QStringLiteral("a.rtf"), R"({\rtf1 first\par second})"));
+    const QString second = write(QStringLiteral("b.rtf"), R"({\rtf1 third})");
+    box.LoadFile(second);
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("third"));
+    EXPECT_EQ(box.loadedPath(), second);
+    EXPECT_TRUE(box.isReadOnly());
+}
+
+struct LineCase
+{
+    const char *name;
+    QByteArray body;
+    int widthPx;
+    int lines;
+};
+
+TEST_F(RichTextBoxTest, LineCountAtTheBoxWidth)
+{
+    const LineCase cases[] = {
+        {"empty file", "", 300, 1},
+        {"one short line", chinese(3), 300, 1},
+        {"25 ems at 10 a line", chinese(25), 170, 3},
+        {"25 ems on one line", chinese(25), 420, 1},
+        {"exactly two full lines", chinese(20), 170, 2},
+        {"paragraphs, a line break and an empty line", "a\\par b\\line c\\par\\par", 300, 4},
+        {"final paragraph mark", "a\\par", 300, 1},
+        {"table row counts its tallest cell",
+         "x\\par\\trowd\\cellx1500\\cellx3000\\intbl a\\line b\\line c\\cell d\\cell\\row\\pard y",
+         300, 5},
+    };
+    for (const LineCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        RichTextBox box;
+        load(box, "{\\rtf1\\ansi\\ansicpg936" + CjkFont + "\\f0\\fs24 " + c.body + "}", c.widthPx);
+        EXPECT_EQ(box.LineCount(), c.lines);
+    }
+}
+
+TEST_F(RichTextBoxTest, EmptyBoxHasOneLine)
+{
+    RichTextBox box;
+    box.setGeometryTwips(0, 0, 3000, 345);
+    EXPECT_EQ(box.LineCount(), 1);
+}
+
+TEST_F(RichTextBoxTest, LineCountFollowsAWidthChange)
+{
+    RichTextBox box;
+    load(box, "{\\rtf1\\ansi\\ansicpg936" + CjkFont + "\\f0\\fs24 " + chinese(25) + "}", 170);
+    EXPECT_EQ(box.LineCount(), 3);
+    box.setWidthTwips(420 * 15);
+    EXPECT_EQ(box.LineCount(), 1);
+    box.show();
+    box.setWidthTwips(170 * 15);
+    EXPECT_EQ(box.LineCount(), 3);
+}
+
+// The screens make a box LineCount x 345 twips high: every line must fit its 23 px.
+TEST_F(RichTextBoxTest, LinesOfQuestionFontsFitTheLinePitch)
+{
+    const QByteArray header
+        = R"({\rtf1\ansi\ansicpg936\deff0{\fonttbl{\f0\fnil\fcharset134 \'cb\'ce\'cc\'e5;})"
+          R"({\f1\froman\fcharset0 Times New Roman;}{\f2\fswiss\fcharset0 Arial;})"
+          R"({\f3\fnil\fcharset134 \'ce\'a2\'c8\'ed\'d1\'c5\'ba\'da;}})";
+    for (const char *size : {"\\fs21", "\\fs24", "\\fs26"}) {
+        SCOPED_TRACE(size);
+        RichTextBox box;
+        const QByteArray body = QByteArray("\\pard\\sa200\\sb100") + size
+            + R"( \f1 Which word is closest in meaning to \b "abundant"\b0 ? )"
+              R"(\f0 )"
+            + chinese(12) + R"(\f2  gjpqy Arial \f3 )" + chinese(6)
+            + R"(\par\f1 A. plentiful\par\par B. \i scarce\i0  )" + chinese(30) + "\\par}";
+        load(box, header + body, 320);
+        const int lines = box.LineCount();
+        EXPECT_GE(lines, 6);
+        const QTextDocument *doc = box.document();
+        EXPECT_DOUBLE_EQ(doc->documentLayout()->documentSize().height(), lines * 23.0);
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout *layout = block.layout();
+            for (int i = 0; i < layout->lineCount(); ++i)
+                EXPECT_LE(layout->lineAt(i).height(), 23.0) << block.text().toStdString();
+        }
+    }
+}
+
+TEST_F(RichTextBoxTest, NaturalLineHeightsWhenThePitchIsOff)
+{
+    RichTextBox box;
+    box.setLinePitchTwips(0);
+    load(box, "{\\rtf1\\sa300 a\\par b}", 300);
+    EXPECT_DOUBLE_EQ(box.document()->firstBlock().blockFormat().bottomMargin(), 20);
+    EXPECT_EQ(box.LineCount(), 2);
+}
+
+TEST_F(RichTextBoxTest, QuestionBoxHasNoScrollBarAndNoFrame)
+{
+    RichTextBox box;
+    EXPECT_FALSE(box.scrollBarsVertical());
+    EXPECT_EQ(box.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(box.frameWidth(), 0);
+    EXPECT_DOUBLE_EQ(box.document()->documentMargin(), 0);
+}
+
+TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
+{
+    RichTextBox box;
+    box.setScrollBarsVertical(true);
+    QByteArray passage = "{\\rtf1 ";
+    for (int i = 0; i < 60; ++i)
+        passage += "Line of the passage\\par ";
+    load(box, passage + "}", 300);
+    box.setHeightTwips(200 * 15);
+    box.show();
+    QApplication::processEvents();
+    QScrollBar *bar = box.verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum() / 2);
+    const int position = bar->value();
+    box.LineCount();
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), position);
+
+    box.LoadFile(write(QStringLiteral("next.rtf"), passage + "}"));
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 0);
+}
+
+class MoveCounter : public QWidget
+{
+public:
+    int moves = 0;
+
+protected:
+    void mouseMoveEvent(QMouseEvent *) override { ++moves; }
+};
+
+TEST_F(RichTextBoxTest, MouseMovesOverTheBoxStayWithTheBox)
+{
+    MoveCounter form;
+    form.setMouseTracking(true);
+    auto *box = new RichTextBox(&form);
+    box->setGeometryTwips(0, 0, 1500, 1500);
+    form.show();
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), box->viewport()->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(box->viewport(), &move);
+    EXPECT_EQ(form.moves, 0);
+}
+
+} // namespace
