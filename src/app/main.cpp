@@ -1,0 +1,29 @@
+// The practice-test player: opens the start screen; every later screen follows from the user's
+// choices. Everything it reads and writes lies under the folder of this executable.
+#include "practice/form1.h"
+
+#include "forms/application.h"
+#include "forms/fonts.h"
+#include "forms/forms.h"
+#include "messagebox.h"
+#include "runtimeerror.h"
+
+#include <QIcon>
+
+int main(int argc, char **argv)
+{
+    platform::Application app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QOR Practice"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/backgrounds/app_icon.png")));
+    platform::setApplicationTitle(QStringLiteral("QOR 模考练习"));
+    platform::installFontSubstitutions();
+
+    try {
+        platform::Forms::get<Form1>().Show();
+    } catch (const platform::RuntimeError &error) {
+        platform::reportRuntimeError(error);
+        return platform::programExitStatus();
+    }
+    const int status = QApplication::exec();
+    return platform::programEnded() ? platform::programExitStatus() : status;
+}

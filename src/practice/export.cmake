@@ -1,0 +1,3 @@
+list(APPEND SCREEN_SOURCES
+  practice/recordexport.h practice/recordexport.cpp
+)

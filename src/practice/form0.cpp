@@ -1,0 +1,3 @@
+#include "form0.h"
+
+Form0::Form0() : Form(QStringLiteral(":/layouts/form0.json")) {}

@@ -1,0 +1,5 @@
+list(APPEND SCREEN_SOURCES
+  practice/form0.h practice/form0.cpp
+  practice/form1.h practice/form1.cpp
+  practice/form2.h practice/form2.cpp
+)

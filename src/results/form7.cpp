@@ -1,0 +1,195 @@
+#include "form7.h"
+
+#include "accuracy.h"
+#include "form10.h"
+#include "form8.h"
+#include "form9.h"
+
+#include "practice/public.h"
+#include "practice/recordexport.h"
+
+#include "forms/colors.h"
+#include "forms/datacontrol.h"
+#include "forms/forms.h"
+#include "forms/grid.h"
+#include "forms/image.h"
+#include "forms/label.h"
+
+#include <array>
+
+namespace {
+constexpr quint32 ExportNormalColor = 0x400000;  // navy
+constexpr quint32 ExportPressedColor = 0x7259;   // olive
+constexpr quint32 RightMarkColor = 0xFF00;       // green
+constexpr quint32 WrongMarkColor = 0xFF;         // red
+
+// The shown grid columns, numbered from 0 (the option texts A to E are hidden).
+constexpr int TypeColumn = 0;
+constexpr int LetterColumn = 4; // 做题记录
+constexpr int MarkColumn = 5;   // 正误
+constexpr std::array<double, 7> ColumnWidthsTwips = {1250, 1250, 1600, 1250, 1250, 1800, 1250};
+
+const QString RightMark = QStringLiteral("√");
+const QString WrongMark = QStringLiteral("×");
+const std::array<QString, 3> Types = {QStringLiteral("SC"), QStringLiteral("CR"),
+                                      QStringLiteral("RC")};
+} // namespace
+
+Form7::Form7() : Form(QStringLiteral(":/layouts/form7.json"))
+{
+    Label1 = control<platform::Label>(QStringLiteral("Label1"));
+    Label2 = control<platform::Label>(QStringLiteral("Label2"));
+    Label5 = control<platform::Label>(QStringLiteral("Label5"));
+    Label6 = control<platform::Label>(QStringLiteral("Label6"));
+    Label7 = control<platform::Label>(QStringLiteral("Label7"));
+    Image3 = control<platform::Image>(QStringLiteral("Image3"));
+    MSHFlexGrid1 = control<platform::Grid>(QStringLiteral("MSHFlexGrid1"));
+    Adodc1 = control<platform::DataControl>(QStringLiteral("Adodc1"));
+
+    connect(MSHFlexGrid1, &platform::Grid::doubleClicked, this, &Form7::MSHFlexGrid1_DblClick);
+    connect(Label2, &platform::Label::clicked, this, &Form7::Label2_Click);
+    connect(Label2, &platform::Label::mouseDown, this, &Form7::Label2_MouseDown);
+    connect(Image3, &platform::Image::clicked, this, &Form7::Image3_Click);
+    connect(Image3, &platform::Image::mouseMoved, this, &Form7::Image3_MouseMove);
+    connect(Image3, &platform::Image::mouseDown, this, &Form7::Image3_MouseDown);
+    connect(Image3, &platform::Image::mouseUp, this, &Form7::Image3_MouseUp);
+}
+
+void Form7::Form_Load()
+{
+    Label1->setCaption(Public::TitleText(Public::SetNo));
+    BindGrid();
+    ColourMarks();
+    ShowAccuracy();
+    Public::LoadEndExamPictures();
+    Image3->setPicture(Public::PicEndExam0);
+}
+
+void Form7::BindGrid()
+{
+    // The database under the program folder, as every other step opens it: the program may be
+    // started from any directory.
+    Adodc1->setConnectionString(Public::ConnectionString());
+    Adodc1->setCursorType(platform::db::adOpenDynamic);
+    Adodc1->setLockType(platform::db::adLockReadOnly);
+    Adodc1->setRecordSource(Public::OrderedWholeTableQuery(Public::SetNo));
+    Adodc1->Refresh();
+
+    MSHFlexGrid1->setDataSource(Adodc1);
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
+    for (int col = 0; col < int(ColumnWidthsTwips.size()); ++col)
+        MSHFlexGrid1->setColAlignment(col, centred);
+    for (int col = 0; col < int(ColumnWidthsTwips.size()); ++col)
+        MSHFlexGrid1->setColWidth(col, ColumnWidthsTwips[size_t(col)]);
+}
+
+void Form7::ColourMarks()
+{
+    for (int row = 1; row < MSHFlexGrid1->Rows(); ++row) {
+        MSHFlexGrid1->setCol(MarkColumn);
+        MSHFlexGrid1->setRow(row);
+        QColor colour;
+        if (MSHFlexGrid1->Text() == RightMark)
+            colour = platform::colorFromBgr(RightMarkColor);
+        else if (MSHFlexGrid1->Text() == WrongMark)
+            colour = platform::colorFromBgr(WrongMarkColor);
+        else
+            continue; // never answered, or a mark that is neither: uncoloured
+        MSHFlexGrid1->setCellForeColor(colour);
+        MSHFlexGrid1->setCol(LetterColumn);
+        MSHFlexGrid1->setCellForeColor(colour);
+    }
+}
+
+void Form7::ShowAccuracy()
+{
+    std::array<int, 3> right{};
+    std::array<int, 3> count{};
+    for (int row = 1; row < MSHFlexGrid1->Rows(); ++row) {
+        MSHFlexGrid1->setCol(TypeColumn);
+        MSHFlexGrid1->setRow(row);
+        for (size_t type = 0; type < Types.size(); ++type) {
+            // Once a test matches, the current cell is the mark: the later tests never match.
+            if (MSHFlexGrid1->Text() != Types[type])
+                continue;
+            MSHFlexGrid1->setCol(MarkColumn);
+            if (MSHFlexGrid1->Text() == RightMark)
+                ++right[type];
+            ++count[type];
+        }
+    }
+    MSHFlexGrid1->setRow(0);
+    MSHFlexGrid1->setCol(0);
+
+    const std::array<platform::Label *, 3> captions = {Label5, Label6, Label7};
+    for (size_t type = 0; type < Types.size(); ++type)
+        captions[type]->setCaption(
+            Accuracy::AccuracyCaption(Types[type], right[type], count[type]));
+}
+
+void Form7::MSHFlexGrid1_DblClick()
+{
+    const int row = MSHFlexGrid1->Row();
+    if (row < 1)
+        return; // the header row or an empty grid: no question
+    // Row i stands for question i: the rows are ordered by 题号.
+    Public::QuestionNo = row;
+    Public::OpenDb();
+    Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
+                     platform::db::adLockOptimistic);
+    const platform::db::Variant type = Public::Rs->field(QStringLiteral("题型"));
+    if (type.equals(Types[0])) {
+        Public::Conn->Close();
+        platform::Forms::get<Form8>().Load();
+        platform::Forms::get<Form8>().Show();
+    } else if (type.equals(Types[1])) {
+        Public::Conn->Close();
+        platform::Forms::get<Form9>().Load();
+        platform::Forms::get<Form9>().Show();
+    } else if (type.equals(Types[2])) {
+        Public::Conn->Close();
+        platform::Forms::get<Form10>().Load();
+        platform::Forms::get<Form10>().Show();
+    }
+    Public::Rs.reset();
+}
+
+void Form7::Label2_Click()
+{
+    RecordExport();
+}
+
+void Form7::Label2_MouseDown()
+{
+    Label2->setForeColor(platform::colorFromBgr(ExportPressedColor));
+}
+
+void Form7::Image3_Click()
+{
+    Unload();
+    // Closes every other screen too: the backdrop, review screens, a question screen hidden at
+    // time-out.
+    platform::endProgram(0);
+}
+
+void Form7::Image3_MouseMove()
+{
+    Image3->setPicture(Public::PicEndExam1);
+}
+
+void Form7::Image3_MouseDown()
+{
+    Image3->setPicture(Public::PicEndExam2);
+}
+
+void Form7::Image3_MouseUp()
+{
+    Image3->setPicture(Public::PicEndExam1);
+}
+
+void Form7::Form_MouseMove()
+{
+    Label2->setForeColor(platform::colorFromBgr(ExportNormalColor));
+    Image3->setPicture(Public::PicEndExam0);
+}

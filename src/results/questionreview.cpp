@@ -1,0 +1,29 @@
+#include "questionreview.h"
+
+#include "practice/public.h"
+
+#include "forms/richtextbox.h"
+
+QuestionReview::QuestionReview(const QString &layoutResource) : ReviewScreen(layoutResource)
+{
+    RichTextBox1 = control<platform::RichTextBox>(QStringLiteral("RichTextBox1"));
+}
+
+void QuestionReview::Form_Load()
+{
+    RichTextBox1->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
+    RichTextBox1->setHeightTwips(Public::LineCount(*RichTextBox1) * OptionLayout::LineHeightTwips);
+    ShowHeader();
+
+    Public::OpenDb();
+    Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
+                     platform::db::adLockOptimistic);
+    ShowOptionTexts(*Public::Rs);
+    TickStoredAnswer(*Public::Rs);
+    Public::Rs.reset();
+    Public::Conn->Close();
+
+    // The ticked option stays ticked: the layout moves the buttons, it does not clear them.
+    OptionLayout::LayOut(*RichTextBox1, OptionLabels(), OptionButtons());
+}

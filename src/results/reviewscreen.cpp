@@ -1,0 +1,81 @@
+#include "reviewscreen.h"
+
+#include "form7.h"
+
+#include "practice/public.h"
+
+#include "db/recordset.h"
+#include "forms/colors.h"
+#include "forms/forms.h"
+#include "forms/label.h"
+#include "forms/optionbutton.h"
+
+namespace {
+constexpr quint32 HideNormalColor = 0xFFFFFF;  // white
+constexpr quint32 HidePressedColor = 0xFFFF;   // yellow
+const QString Letters = QStringLiteral("ABCDE");
+} // namespace
+
+ReviewScreen::ReviewScreen(const QString &layoutResource) : Form(layoutResource)
+{
+    for (int k = 1; k <= 5; ++k) {
+        m_labels[size_t(k - 1)] = control<platform::Label>(QStringLiteral("Label%1").arg(k));
+        m_buttons[size_t(k - 1)] =
+            control<platform::OptionButton>(QStringLiteral("Option1(%1)").arg(k));
+        connect(m_labels[size_t(k - 1)], &platform::Label::clicked, this,
+                [this, k] { TickOption(k); });
+    }
+    Label6 = control<platform::Label>(QStringLiteral("Label6"));
+    Label7 = control<platform::Label>(QStringLiteral("Label7"));
+    Label8 = control<platform::Label>(QStringLiteral("Label8"));
+    connect(Label6, &platform::Label::clicked, this, &ReviewScreen::Label6_Click);
+    connect(Label6, &platform::Label::mouseDown, this, &ReviewScreen::Label6_MouseDown);
+}
+
+void ReviewScreen::TickOption(int k)
+{
+    m_buttons[size_t(k - 1)]->setValue(true);
+}
+
+void ReviewScreen::Label6_Click()
+{
+    platform::Forms::get<Form7>().Show();
+    Unload();
+}
+
+void ReviewScreen::Label6_MouseDown()
+{
+    Label6->setForeColor(platform::colorFromBgr(HidePressedColor));
+}
+
+void ReviewScreen::Form_MouseMove()
+{
+    Label6->setForeColor(platform::colorFromBgr(HideNormalColor));
+}
+
+void ReviewScreen::ShowHeader()
+{
+    Label8->setCaption(Public::TitleText(Public::SetNo));
+    Label7->setCaption(
+        QStringLiteral("%1 of %2").arg(Public::QuestionNo).arg(Public::QuestionsPerSet));
+}
+
+void ReviewScreen::ShowOptionTexts(const platform::db::Recordset &row)
+{
+    for (int k = 0; k < 5; ++k) {
+        const QString field = Letters.at(k);
+        m_labels[size_t(k)]->setCaption(
+            row.field(field).toText(QStringLiteral("field %1 of %2").arg(field, row.source())));
+    }
+}
+
+void ReviewScreen::TickStoredAnswer(const platform::db::Recordset &row)
+{
+    const platform::db::Variant stored = row.field(QStringLiteral("做题记录"));
+    for (int k = 0; k < 5; ++k) {
+        if (stored.equals(Letters.at(k)))
+            m_buttons[size_t(k)]->setValue(true);
+    }
+    if (stored.equals(QString()))
+        OptionLayout::ClearOptions(m_buttons);
+}

@@ -1,0 +1,84 @@
+// Where Next takes the next question: the screen of its type when that is another of the three
+// types, exactly written; the screen in front for its own type and for anything else.
+#include "practicefixture.h"
+
+#include "practice/public.h"
+
+#include "forms/forms.h"
+
+#include "forms/label.h"
+#include "forms/richtextbox.h"
+
+struct RouteRow
+{
+    const char *name;
+    const char *from;   // type of the screen in front
+    QVariant nextType;  // 题型 of the next question
+    const char *target; // the screen that shows the next question
+};
+
+void PrintTo(const RouteRow &row, std::ostream *os)
+{
+    *os << row.name;
+}
+
+class RoutingTest : public PracticeTest, public ::testing::WithParamInterface<RouteRow>
+{
+};
+
+TEST_P(RoutingTest, NextQuestionOpensOnTheScreenOfItsType)
+{
+    const RouteRow &row = GetParam();
+    startAt(5, 4000);
+    setType(5, QString::fromLatin1(row.from));
+    setType(6, row.nextType);
+    setKey(5, QStringLiteral("R5"));
+    setKey(6, QStringLiteral("R6"));
+    writePassage(QStringLiteral("R5"), 2);
+    writePassage(QStringLiteral("R6"), 2);
+    QuestionScreen &screen = openScreen(QString::fromLatin1(row.from));
+    choose(screen, 4);
+    screen.Image1_Click();
+
+    EXPECT_TRUE(boxes.calls.isEmpty());
+    EXPECT_EQ(frontScreen(), QString::fromLatin1(row.target));
+    QuestionScreen *shown = loadedQuestionScreen();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(Public::QuestionNo, 6);
+    EXPECT_EQ(shown->control<platform::Label>(QStringLiteral("Label7"))->caption(),
+              QStringLiteral("6 of 41"));
+    EXPECT_EQ(shown->questionBox()->loadedPath(), Public::QuestionFilePath(set, 6));
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(shown->optionTexts()[k]->caption(),
+                  cell(6, QString(QChar(u'A' + k))).toString());
+    EXPECT_EQ(tickedElement(*shown), 0);
+    EXPECT_FALSE(Public::ExitRequested);
+    EXPECT_FALSE(platform::programEnded());
+    EXPECT_EQ(cell(5, QStringLiteral("做题记录")).toString(), QStringLiteral("D"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, RoutingTest,
+    ::testing::Values(
+        RouteRow{"ScToSc", "SC", QStringLiteral("SC"), "Form3"},
+        RouteRow{"ScToCr", "SC", QStringLiteral("CR"), "Form4"},
+        RouteRow{"ScToRc", "SC", QStringLiteral("RC"), "Form5"},
+        RouteRow{"ScLowerCrStays", "SC", QStringLiteral("cr"), "Form3"},
+        RouteRow{"ScPaddedRcStays", "SC", QStringLiteral(" RC"), "Form3"},
+        RouteRow{"ScEmptyStays", "SC", QStringLiteral(""), "Form3"},
+        RouteRow{"ScNullStays", "SC", QVariant(), "Form3"},
+        RouteRow{"CrToCr", "CR", QStringLiteral("CR"), "Form4"},
+        RouteRow{"CrToSc", "CR", QStringLiteral("SC"), "Form3"},
+        RouteRow{"CrToRc", "CR", QStringLiteral("RC"), "Form5"},
+        RouteRow{"CrLowerScStays", "CR", QStringLiteral("sc"), "Form4"},
+        RouteRow{"CrPaddedScStays", "CR", QStringLiteral("SC "), "Form4"},
+        RouteRow{"CrEmptyStays", "CR", QStringLiteral(""), "Form4"},
+        RouteRow{"CrNullStays", "CR", QVariant(), "Form4"},
+        RouteRow{"RcToRc", "RC", QStringLiteral("RC"), "Form5"},
+        RouteRow{"RcToSc", "RC", QStringLiteral("SC"), "Form3"},
+        RouteRow{"RcToCr", "RC", QStringLiteral("CR"), "Form4"},
+        RouteRow{"RcLowerScStays", "RC", QStringLiteral("sc"), "Form5"},
+        RouteRow{"RcOtherStays", "RC", QStringLiteral("XX"), "Form5"},
+        RouteRow{"RcEmptyStays", "RC", QStringLiteral(""), "Form5"},
+        RouteRow{"RcNullStays", "RC", QVariant(), "Form5"}),
+    RowName<RouteRow>);

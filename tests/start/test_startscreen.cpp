@@ -1,0 +1,142 @@
+// The start screen: the list of sets, the choice by whole text, the printed key codes, the looks
+// of "START" and the start of a practice.
+#include "startfixture.h"
+
+#include "practice/form0.h"
+#include "practice/form1.h"
+#include "practice/form2.h"
+
+#include "forms/colors.h"
+#include "forms/combobox.h"
+#include "forms/label.h"
+#include "runtimeerror.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+
+using platform::Forms;
+
+namespace {
+
+class StartScreen : public StartFixture
+{
+protected:
+    Form1 &open()
+    {
+        Form1 &form = Forms::get<Form1>();
+        form.Show();
+        return form;
+    }
+    // Choosing an item of the list, as the mouse or the arrow keys do.
+    static void choose(Form1 &form, const QString &item)
+    {
+        form.Combo1->setCurrentIndex(form.Combo1->findText(item));
+        emit form.Combo1->activated(form.Combo1->currentIndex());
+    }
+};
+
+TEST_F(StartScreen, OpensWithTheTwentyFourSetsInOrderAndItsDesignSize)
+{
+    Form1 &form = open();
+    EXPECT_EQ(form.caption(), QStringLiteral("Start"));
+    EXPECT_EQ(form.size(), QSize(500, 239));
+    ASSERT_EQ(form.Combo1->count(), 24);
+    for (int k = 1; k <= 24; ++k)
+        EXPECT_EQ(form.Combo1->itemText(k - 1), QStringLiteral("QOR_%1").arg(k));
+    EXPECT_EQ(form.Combo1->Text(), QStringLiteral("请选择模考题编号"));
+    EXPECT_TRUE(form.focusWidget() == form.Combo1 || form.focusWidget() == form.Combo1->lineEdit());
+    EXPECT_FALSE(Public::PicHelp2.isNull());
+    EXPECT_FALSE(Public::PicEndExam1.isNull());
+}
+
+TEST_F(StartScreen, StartingWithoutAChosenSetOnlyAsksForOne)
+{
+    Form1 &form = open();
+    QTest::keyClicks(form.Combo1->lineEdit(), QStringLiteral("QOR_3"));
+    QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
+    form.Label2_Click();
+    EXPECT_EQ(boxes.texts(), (QStringList{QStringLiteral("请选择要练习的套题编号"),
+                                          QStringLiteral("请选择要练习的套题编号")}));
+    EXPECT_EQ(Public::SetNo, 0);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(Forms::find<Form2>(), nullptr);
+}
+
+TEST_F(StartScreen, TheChoiceComparesTheWholeText)
+{
+    Form1 &form = open();
+    const struct {
+        const char *item;
+        int set;
+    } rows[] = {{"QOR_24", 24}, {"QOR_2", 2}, {"QOR_20", 20}, {"QOR_1", 1}};
+    for (const auto &row : rows) {
+        choose(form, QString::fromLatin1(row.item));
+        EXPECT_EQ(Public::SetNo, row.set) << row.item;
+    }
+    form.Combo1->setText(QStringLiteral("QOR_7 "));
+    form.Combo1_Click();
+    EXPECT_EQ(Public::SetNo, 1); // a text that is no item changes nothing
+}
+
+TEST_F(StartScreen, EveryKeyIsPrintedAndEnterStartsAfterItsCode)
+{
+    Form1 &form = open();
+    choose(form, QStringLiteral("QOR_5"));
+    QTest::keyClicks(form.Combo1->lineEdit(), QStringLiteral("ax"));
+    EXPECT_EQ(form.printedLines(), (QStringList{QStringLiteral("97"), QStringLiteral("120")}));
+    QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(form.printedLines().last(), QStringLiteral("13"));
+    EXPECT_EQ(Forms::find<Form1>(), nullptr);
+    ASSERT_NE(Forms::find<Form2>(), nullptr);
+    // The edited text does not matter: the set chosen from the list starts.
+    EXPECT_EQ(Forms::find<Form2>()->Label1->caption(), QStringLiteral("Practice QOR-ZQ-24 No.5"));
+}
+
+TEST_F(StartScreen, StartLooksPressedOnMouseDownAndNormalOverTheSurface)
+{
+    Form1 &form = open();
+    EXPECT_DOUBLE_EQ(form.Label2->fontSize(), 14.25);
+    QTest::mousePress(form.Label2, Qt::LeftButton);
+    EXPECT_EQ(form.Label2->foreColor(), platform::colorFromBgr(0x7259));
+    EXPECT_DOUBLE_EQ(form.Label2->fontSize(), 17);
+    QTest::mouseMove(&form, QPoint(20, 220));
+    EXPECT_EQ(form.Label2->foreColor(), platform::colorFromBgr(0x400000));
+    EXPECT_DOUBLE_EQ(form.Label2->fontSize(), 16);
+}
+
+TEST_F(StartScreen, StartingOpensTheBackdropOverTheWholeScreenAndTheIntroPage)
+{
+    Form1 &form = open();
+    choose(form, QStringLiteral("QOR_3"));
+    QTest::mouseClick(form.Label2, Qt::LeftButton);
+
+    EXPECT_EQ(Forms::find<Form1>(), nullptr);
+    Form0 *backdrop = Forms::find<Form0>();
+    ASSERT_NE(backdrop, nullptr);
+    EXPECT_TRUE(backdrop->isVisible());
+    EXPECT_TRUE(backdrop->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(backdrop->geometry(), QGuiApplication::primaryScreen()->geometry());
+    EXPECT_EQ(backdrop->palette().color(QPalette::Window), QColor(Qt::black));
+    Form2 *intro = Forms::find<Form2>();
+    ASSERT_NE(intro, nullptr);
+    EXPECT_TRUE(intro->isVisible());
+    EXPECT_EQ(intro->size(), QSize(1024, 768));
+}
+
+TEST_F(StartScreen, AMissingPictureFailsTheLoadNamingTheFile)
+{
+    const QString picture = folder->filePath(QStringLiteral("images/previous1.jpg"));
+    ASSERT_TRUE(QFile::remove(picture));
+    try {
+        open();
+        FAIL() << "the start screen loaded without its picture";
+    } catch (const platform::RuntimeError &error) {
+        EXPECT_EQ(error.kind(), platform::RuntimeError::Kind::FileNotFound);
+        EXPECT_TRUE(error.message().contains(picture)) << error.message().toStdString();
+    }
+}
+
+} // namespace
