@@ -127,10 +127,11 @@ QWidget *makeRichTextBox(QWidget *parent, const QJsonObject &spec)
     box->setFont(fontOf(spec, &name, &size, &bold));
     setGeometryFrom(*box, spec);
     box->setPlainText(spec.value(QLatin1String("text")).toString());
-    const bool scrolls =
-        spec.value(QLatin1String("scrollBars")).toString() == QLatin1String("vertical");
-    box->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setScrollBarsVertical(spec.value(QLatin1String("scrollBars")).toString() ==
+                               QLatin1String("vertical"));
+    // A box that is never sized by its line count may keep the text's own line heights (0).
+    if (spec.contains(QLatin1String("linePitch")))
+        box->setLinePitchTwips(spec.value(QLatin1String("linePitch")).toDouble());
     return box;
 }
 

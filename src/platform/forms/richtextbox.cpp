@@ -16,50 +16,11 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
 namespace {
-
-int frameLines(const QTextFrame::iterator &begin);
-
-int blockLines(const QTextBlock &block)
-{
-    const QTextLayout *layout = block.layout();
-    return std::max(1, layout ? layout->lineCount() : 1);
-}
-
-int tableLines(const QTextTable &table)
-{
-    int lines = 0;
-    for (int row = 0; row < table.rows(); ++row) {
-        int tallest = 1;
-        for (int column = 0; column < table.columns(); ++column) {
-            const QTextTableCell cell = table.cellAt(row, column);
-            if (cell.row() == row && cell.column() == column) // not a spanned-over cell
-                tallest = std::max(tallest, frameLines(cell.begin()));
-        }
-        lines += tallest;
-    }
-    return lines;
-}
-
-// The lines of the blocks and tables from `begin` to the end of their frame.
-int frameLines(const QTextFrame::iterator &begin)
-{
-    int lines = 0;
-    for (QTextFrame::iterator it = begin; !it.atEnd(); ++it) {
-        if (QTextFrame *child = it.currentFrame()) {
-            if (const auto *table = qobject_cast<QTextTable *>(child))
-                lines += tableLines(*table);
-            else
-                lines += frameLines(child->begin());
-        } else {
-            lines += blockLines(it.currentBlock());
-        }
-    }
-    return lines;
-}
 
 bool holdsPicture(const QTextBlock &block)
 {
@@ -69,6 +30,74 @@ bool holdsPicture(const QTextBlock &block)
     }
     return false;
 }
+
+// Counts laid-out lines. With a line pitch, a table or a line with a picture counts as many lines
+// as its height needs, so that a box LineCount() pitches high shows it whole.
+class LineCounter
+{
+public:
+    LineCounter(QAbstractTextDocumentLayout *layout, double pitch)
+        : m_layout(layout), m_pitch(pitch)
+    { }
+
+    // The lines of the blocks and tables from `begin` to the end of their frame.
+    int frameLines(const QTextFrame::iterator &begin) const
+    {
+        int lines = 0;
+        for (QTextFrame::iterator it = begin; !it.atEnd(); ++it) {
+            if (QTextFrame *child = it.currentFrame()) {
+                if (auto *table = qobject_cast<QTextTable *>(child))
+                    lines += tableLines(*table);
+                else
+                    lines += frameLines(child->begin());
+            } else {
+                lines += blockLines(it.currentBlock());
+            }
+        }
+        return lines;
+    }
+
+private:
+    int blockLines(const QTextBlock &block) const
+    {
+        const QTextLayout *layout = block.layout();
+        const int lines = layout ? layout->lineCount() : 0;
+        if (lines == 0)
+            return 1;
+        if (m_pitch <= 0 || !holdsPicture(block))
+            return lines;
+        int pitches = 0;
+        for (int i = 0; i < lines; ++i)
+            pitches += pitchesFor(layout->lineAt(i).height());
+        return pitches;
+    }
+
+    // A row counts as its tallest cell.
+    int tableLines(QTextTable &table) const
+    {
+        int lines = 0;
+        for (int row = 0; row < table.rows(); ++row) {
+            int tallest = 1;
+            for (int column = 0; column < table.columns(); ++column) {
+                const QTextTableCell cell = table.cellAt(row, column);
+                if (cell.row() == row && cell.column() == column) // not a spanned-over cell
+                    tallest = std::max(tallest, frameLines(cell.begin()));
+            }
+            lines += tallest;
+        }
+        if (m_pitch > 0) // borders and cell padding take room too
+            lines = std::max(lines, pitchesFor(m_layout->frameBoundingRect(&table).height()));
+        return lines;
+    }
+
+    int pitchesFor(double height) const
+    {
+        return std::max(1, static_cast<int>(std::ceil(height / m_pitch - 0.01)));
+    }
+
+    QAbstractTextDocumentLayout *m_layout;
+    double m_pitch;
+};
 
 } // namespace
 
@@ -118,7 +147,8 @@ int RichTextBox::LineCount() const
     if (doc->pageSize().width() != width)
         doc->setTextWidth(width);
     doc->documentLayout()->documentSize(); // lays out the whole text
-    return std::max(1, frameLines(doc->rootFrame()->begin()));
+    const LineCounter counter(doc->documentLayout(), m_linePitchTwips / TwipsPerPixel);
+    return std::max(1, counter.frameLines(doc->rootFrame()->begin()));
 }
 
 void RichTextBox::setScrollBarsVertical(bool on)
@@ -151,17 +181,16 @@ void RichTextBox::applyLinePitch()
 {
     if (m_linePitchTwips <= 0)
         return;
-    QTextBlockFormat pitch;
+    QTextBlockFormat noSpacing;
+    noSpacing.setTopMargin(0);
+    noSpacing.setBottomMargin(0);
+    QTextBlockFormat pitch = noSpacing;
     pitch.setLineHeight(m_linePitchTwips / TwipsPerPixel, QTextBlockFormat::FixedHeight);
-    pitch.setTopMargin(0);
-    pitch.setBottomMargin(0);
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (holdsPicture(block))
-            continue;
         cursor.setPosition(block.position());
-        cursor.mergeBlockFormat(pitch);
+        cursor.mergeBlockFormat(holdsPicture(block) ? noSpacing : pitch);
     }
     cursor.endEditBlock();
 }

@@ -12,7 +12,8 @@ namespace platform {
 //
 // Every laid-out line of a loaded file is one line pitch high (345 twips = 23 px unless set
 // otherwise), paragraph spacing left out, with no frame and no document margin: a box
-// LineCount() x pitch high shows every line whole. Lines with a picture keep their own height.
+// LineCount() x pitch high shows every line whole. Lines with a picture keep their own height
+// and tables their borders; LineCount() counts the pitches they take.
 class RichTextBox : public QTextEdit, public TwipsGeometry
 {
     Q_OBJECT
@@ -28,7 +29,8 @@ public:
     QString loadedPath() const { return m_path; }
 
     // The number of lines the text takes as laid out at the box's present width: wrapped lines
-    // count, an empty box gives 1. A table row counts as its tallest cell.
+    // count, an empty box gives 1. A table row counts as its tallest cell; with a line pitch, a
+    // table or a line with a picture counts the pitches its height takes.
     int LineCount() const;
 
     // A vertical scroll bar shown when the text is longer than the box (the passage pane);

@@ -229,18 +229,19 @@ void DocumentBuilder::nextRow()
     m_cellCount += m_table->columns();
     ++m_row;
     // QTextTable rebuilds its whole grid after each change of shape, so rows are added in
-    // batches and the spare ones removed when the table ends (removing many is slow too).
-    constexpr int RowBatch = 64;
+    // growing batches (at most 64) and the spare ones removed when the table ends.
+    constexpr int MaxRowBatch = 64;
     if (m_row >= m_table->rows())
-        m_table->appendRows(RowBatch);
+        m_table->appendRows(std::min(MaxRowBatch, m_table->rows()));
     m_column = 0;
     moveToCell();
 }
 
+// One row at a time: QTextTable takes time square in the number of cells it removes at once.
 void DocumentBuilder::removeSpareRows()
 {
-    if (m_table->rows() > m_row + 1)
-        m_table->removeRows(m_row + 1, m_table->rows() - m_row - 1);
+    while (m_table->rows() > m_row + 1)
+        m_table->removeRows(m_table->rows() - 1, 1);
 }
 
 void DocumentBuilder::nextCell()

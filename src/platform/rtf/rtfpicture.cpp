@@ -1,5 +1,7 @@
 #include "rtfpicture.h"
 
+#include "rtftokenizer.h"
+
 #include "forms/twips.h"
 
 #include <QBuffer>
@@ -13,17 +15,6 @@ namespace platform::rtf {
 namespace {
 
 constexpr double MaxShownPixels = 8192;
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 double scaled(double pixels, int percent)
 {
