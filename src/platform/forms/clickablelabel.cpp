@@ -1,5 +1,7 @@
 #include "clickablelabel.h"
 
+#include "handlerguard.h"
+
 #include <QMouseEvent>
 
 namespace platform {
@@ -13,7 +15,7 @@ void ClickableLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = true;
     event->accept();
-    emit mouseDown();
+    runHandler([this] { emit mouseDown(); });
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -21,23 +23,23 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     const bool wasPressed = m_pressed;
     m_pressed = false;
-    emit mouseUp();
+    runHandler([this] { emit mouseUp(); });
     // A click is a press and a release over the same control.
     if (wasPressed && rect().contains(event->position().toPoint()))
-        emit clicked();
+        runHandler([this] { emit clicked(); });
 }
 
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
     m_pressed = true;
-    emit doubleClicked();
+    runHandler([this] { emit doubleClicked(); });
 }
 
 void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    emit mouseMoved();
+    runHandler([this] { emit mouseMoved(); });
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "combobox.h"
 
+#include "handlerguard.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -10,7 +12,7 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent), TwipsGeometry(this)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     lineEdit()->installEventFilter(this);
-    connect(this, &QComboBox::activated, this, [this](int) { emit itemChosen(); });
+    connect(this, &QComboBox::activated, this, [this](int) { runHandler([this] { emit itemChosen(); }); });
 }
 
 void ComboBox::setText(const QString &text)
@@ -23,12 +25,12 @@ void ComboBox::setText(const QString &text)
 bool ComboBox::reportKey(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit keyPress(13);
+        runHandler([this] { emit keyPress(13); });
         return true; // Enter is the start action's, not the edit field's
     }
     const QString text = event->text();
     if (!text.isEmpty() && (text.at(0).isPrint() || text.at(0).unicode() < 32))
-        emit keyPress(text.at(0).unicode());
+        runHandler([this, &text] { emit keyPress(text.at(0).unicode()); });
     return false;
 }
 

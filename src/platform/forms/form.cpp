@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "handlerguard.h"
 #include "formlayout.h"
 #include "forms.h"
 #include "timer.h"
@@ -136,7 +137,7 @@ void Form::paintEvent(QPaintEvent *)
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    Form_MouseMove();
+    runHandler([this] { Form_MouseMove(); });
 }
 
 void Form::keyPressEvent(QKeyEvent *event)
@@ -147,7 +148,7 @@ void Form::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    Form_KeyPress(text.at(0).unicode());
+    runHandler([this, &text] { Form_KeyPress(text.at(0).unicode()); });
 }
 
 void Form::closeEvent(QCloseEvent *event)
@@ -156,7 +157,7 @@ void Form::closeEvent(QCloseEvent *event)
     if (m_closingByCode)
         return;
     // The window's close command unloads the screen, as closing it did on the original desktop.
-    Unload();
+    runHandler([this] { Unload(); });
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "grid.h"
 
+#include "handlerguard.h"
 #include "colors.h"
 #include "datacontrol.h"
 #include "fonts.h"
@@ -340,7 +341,7 @@ void Grid::mouseDoubleClickEvent(QMouseEvent *event)
         return; // below the last record or an empty grid: no record row
     m_row = index.row() + 1;
     m_col = index.column();
-    emit doubleClicked();
+    runHandler([this] { emit doubleClicked(); });
 }
 
 void Grid::mouseMoveEvent(QMouseEvent *event)

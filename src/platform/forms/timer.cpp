@@ -1,11 +1,12 @@
 #include "timer.h"
 
+#include "handlerguard.h"
 namespace platform {
 
 Timer::Timer(QObject *parent) : QObject(parent)
 {
     m_timer.setInterval(1000);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
+    connect(&m_timer, &QTimer::timeout, this, [this] { runHandler([this] { emit tick(); }); });
 }
 
 void Timer::setEnabled(bool enabled)
