@@ -14,6 +14,7 @@
 #include "timer.h"
 
 #include <QFile>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -26,6 +27,17 @@ namespace {
 [[noreturn]] void layoutFault(const QString &resource, const QString &what)
 {
     throw std::logic_error(QStringLiteral("layout %1: %2").arg(resource, what).toStdString());
+}
+
+// Pictures compiled into the program never change: decode each once, not at every opening of a
+// screen (a 1024 x 768 background costs several milliseconds).
+Picture resourcePicture(const QString &path)
+{
+    static QHash<QString, Picture> decoded;
+    auto it = decoded.constFind(path);
+    if (it == decoded.constEnd())
+        it = decoded.insert(path, LoadPicture(path));
+    return it.value();
 }
 
 QFont fontOf(const QJsonObject &spec, QString *name, double *size, bool *bold)
@@ -88,7 +100,7 @@ QWidget *makeImage(QWidget *parent, const QJsonObject &spec)
     setGeometryFrom(*image, spec);
     image->setStretch(spec.value(QLatin1String("stretch")).toBool());
     if (const QString picture = spec.value(QLatin1String("picture")).toString(); !picture.isEmpty())
-        image->setPicture(LoadPicture(picture));
+        image->setPicture(resourcePicture(picture));
     return image;
 }
 
@@ -149,8 +161,13 @@ QWidget *makeComboBox(QWidget *parent, const QJsonObject &spec)
 
 } // namespace
 
-void FormLayout::build(Form &form, const QString &resource)
+namespace {
+// A layout is read and parsed once; later openings of the screen reuse the parsed text.
+QJsonObject parsedLayout(const QString &resource)
 {
+    static QHash<QString, QJsonObject> parsed;
+    if (const auto it = parsed.constFind(resource); it != parsed.constEnd())
+        return it.value();
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         layoutFault(resource, QStringLiteral("cannot be read"));
@@ -158,7 +175,13 @@ void FormLayout::build(Form &form, const QString &resource)
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
     if (document.isNull())
         layoutFault(resource, error.errorString());
-    const QJsonObject root = document.object();
+    return parsed.insert(resource, document.object()).value();
+}
+} // namespace
+
+void FormLayout::build(Form &form, const QString &resource)
+{
+    const QJsonObject root = parsedLayout(resource);
     buildWindow(form, root);
     for (const QJsonValue control : root.value(QLatin1String("controls")).toArray())
         buildControl(form, control.toObject());
@@ -182,7 +205,7 @@ void FormLayout::buildWindow(Form &form, const QJsonObject &window)
     form.setFont(fontOf(window, &name, &size, &bold));
     if (const QString picture = window.value(QLatin1String("picture")).toString();
         !picture.isEmpty())
-        form.m_background = LoadPicture(picture);
+        form.m_background = resourcePicture(picture);
     if (window.value(QLatin1String("border")).toString() == QLatin1String("none"))
         form.setWindowFlag(Qt::FramelessWindowHint, true);
     form.m_maximized = window.value(QLatin1String("windowState")).toString() ==
