@@ -27,6 +27,20 @@ bool syncFolder(const QString &folder)
     return synced;
 }
 #endif
+
+// A write of the same file killed between linking its temporary file into the folder and the
+// rename leaves "<name>.XXXXXX" behind; the next write of that file clears it away.
+void removeInterruptedWrites(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString prefix = target.fileName() + QLatin1Char('.');
+    QDir folder = target.absoluteDir();
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &entry : entries) {
+        if (entry.size() == prefix.size() + 6 && entry.startsWith(prefix))
+            folder.remove(entry);
+    }
+}
 } // namespace
 
 TextOutput::TextOutput(const QString &path, Folder folder) : m_path(path), m_file(path)
@@ -42,6 +56,7 @@ TextOutput::TextOutput(const QString &path, Folder folder) : m_path(path), m_fil
             fail(QStringLiteral("cannot create its folder '%1'")
                      .arg(QDir::toNativeSeparators(folderPath)));
     }
+    removeInterruptedWrites(path);
     // Never write into the target itself, even where a temporary file cannot be made.
     m_file.setDirectWriteFallback(false);
     if (!m_file.open(QIODevice::WriteOnly))

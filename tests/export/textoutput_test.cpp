@@ -187,3 +187,23 @@ TEST(TextOutput, TargetThatIsAFolderThrowsNamingThePath)
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("taken")});
 }
+
+TEST(TextOutput, ClearsWhatAnInterruptedWriteOfTheSameFileLeftBehind)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("做题记录7-12-26 05：05.txt"));
+    writeBytes(target, QByteArrayLiteral("first\r\n"));
+    // A write killed between linking its temporary file and renaming it over the target.
+    writeBytes(target + QStringLiteral(".MFRXbv"), QByteArrayLiteral("half"));
+    const QString otherExport = dir.filePath(QStringLiteral("做题记录7-12-26 05：06.txt"));
+    writeBytes(otherExport, QByteArrayLiteral("other\r\n"));
+    writeBytes(otherExport + QStringLiteral(".Qw12Er"), QByteArrayLiteral("half"));
+
+    TextOutput::writeFile(target, {QStringLiteral("second")}, TextOutput::Folder::MustExist);
+
+    EXPECT_EQ(readAll(target), QByteArrayLiteral("second\r\n"));
+    EXPECT_EQ(entries(dir.path()),
+              (QStringList{QStringLiteral("做题记录7-12-26 05：05.txt"),
+                           QStringLiteral("做题记录7-12-26 05：06.txt"),
+                           QStringLiteral("做题记录7-12-26 05：06.txt.Qw12Er")}));
+}
