@@ -32,9 +32,12 @@ Outcome run(const Plan &plan)
         child.kill();
         killSent = true;
     }
+    int counted = 0;
     while (!killSent && child.readLine(line, SilenceLimitMs)) {
         ++outcome.linesSeen;
-        if (outcome.linesSeen == plan.killAfterLines) {
+        if (plan.killAfterKind.empty() || line.starts_with(plan.killAfterKind + ' '))
+            ++counted;
+        if (counted == plan.killAfterLines) {
             spin(plan.spinIterations);
             child.kill();
             killSent = true;
@@ -65,8 +68,20 @@ Outcome run(const Plan &plan)
 
 void drawKillPoint(Plan &plan, std::mt19937 &random, int expectedLines, long maxSpin)
 {
-    plan.killAfterLines = std::uniform_int_distribution<int>(0, expectedLines)(random);
-    plan.spinIterations = std::uniform_int_distribution<long>(0, maxSpin)(random);
+    const int draw = std::uniform_int_distribution<int>(0, 9)(random);
+    if (draw < 6) {
+        plan.killAfterKind.clear();
+        plan.killAfterLines = std::uniform_int_distribution<int>(0, expectedLines)(random);
+    } else if (draw < 8) {
+        plan.killAfterKind = "PRACTICE";
+        plan.killAfterLines = std::uniform_int_distribution<int>(1, 2)(random);
+    } else {
+        plan.killAfterKind = "EXPORT";
+        plan.killAfterLines = std::uniform_int_distribution<int>(1, 4)(random);
+    }
+    // A reset or an export writes 41 rows: a targeted kill may land anywhere in it.
+    const long spinLimit = plan.killAfterKind.empty() ? maxSpin : 10 * maxSpin;
+    plan.spinIterations = std::uniform_int_distribution<long>(0, spinLimit)(random);
 }
 
 } // namespace crashrun

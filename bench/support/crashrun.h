@@ -19,6 +19,7 @@ struct Plan
     QString sets = QStringLiteral("3");
     int exportEvery = 5;
     int killAfterLines = 0;   // < 0: never killed, runs to its end
+    std::string killAfterKind; // count only reports of this kind ("PRACTICE"); empty: all
     long spinIterations = 0;  // busy work between that line and the kill
     std::string stderrPath;   // empty: shared with ours
 };
@@ -36,7 +37,10 @@ struct Outcome
 
 Outcome run(const Plan &plan);
 
-// A random kill point for a driver that reports about `expectedLines` lines.
+// A random kill point for a driver that reports at least `expectedLines` lines: mostly after any
+// report line; a fifth of the time after one of the first two PRACTICE reports (inside the
+// reset of 41 rows), a fifth after one of the first four EXPORT reports (inside an export); then
+// up to `maxSpin` iterations of busy work (ten times that after a targeted report).
 void drawKillPoint(Plan &plan, std::mt19937 &random, int expectedLines, long maxSpin);
 
 } // namespace crashrun

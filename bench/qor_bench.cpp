@@ -1,0 +1,179 @@
+// The program's speed, printed as one table (median and 99th percentile of repeated runs):
+// Next on the question screens beside the bare durable SQLite update it cannot beat, the start of
+// a practice, the results and review screens, the RTF reader beside unrtf and pandoc, and the
+// peak memory of a whole practice in a process of its own. Figures, never assertions.
+// Usage: qor_bench --work DIR [--practices N] [--seed N] [--driver PATH] [--rtf-bench PATH]
+#include "bareupdate.h"
+#include "breakdown.h"
+#include "childprocess.h"
+#include "figuretable.h"
+#include "practicebench.h"
+#include "practicesteps.h"
+#include "rtfcompare.h"
+
+#include "forms/application.h"
+#include "forms/fonts.h"
+#include "practice/public.h"
+#include "programfolder.h"
+#include "samplecontent.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+struct Options
+{
+    QString work = QStringLiteral("qor-bench-work");
+    int practices = 24;
+    unsigned seed = 1;
+    std::string driver;
+    std::string rtfBench;
+};
+
+Options parse(const QStringList &args)
+{
+    Options options;
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        const QString &value = args[i + 1];
+        if (args[i] == QLatin1String("--work"))
+            options.work = value;
+        else if (args[i] == QLatin1String("--practices"))
+            options.practices = value.toInt();
+        else if (args[i] == QLatin1String("--seed"))
+            options.seed = value.toUInt();
+        else if (args[i] == QLatin1String("--driver"))
+            options.driver = value.toStdString();
+        else if (args[i] == QLatin1String("--rtf-bench"))
+            options.rtfBench = value.toStdString();
+        else
+            throw std::runtime_error("unknown option " + args[i].toStdString());
+    }
+    return options;
+}
+
+std::string goal(double value, double limit)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "goal <= %.0f ms: %s", limit, value <= limit ? "met" : "MISSED");
+    return text;
+}
+
+std::string overBare(const Samples &next, const Samples &bare)
+{
+    const double gap = next.p99() - bare.p99();
+    char text[128];
+    std::snprintf(text, sizeof text, "p99 %.2f ms over the bare update's p99; goal <= 3 ms: %s",
+                  gap, gap <= 3 ? "met" : "MISSED");
+    return text;
+}
+
+void addPracticeFigures(FigureTable &table, const PracticeFigures &f)
+{
+    table.section("Next (handler start to the next question laid out), " +
+                  std::to_string(f.nextStay.count() + f.nextSwitch.count() + f.nextLast.count()) +
+                  " presses:");
+    table.add("bare durable update (SQLite C API)", f.bareUpdate, "ms",
+              "open connection, prepared UPDATE of 3 columns, same folder and PRAGMAs");
+    table.add("bare open + durable update + close", f.bareOpenUpdateClose, "ms",
+              "one per practice");
+    table.add("Next, same screen", f.nextStay, "ms", overBare(f.nextStay, f.bareUpdate));
+    const char *screens[] = {"  of which on SC (Form3)", "  of which on CR (Form4)",
+                             "  of which on RC (Form5)"};
+    for (size_t k = 0; k < 3; ++k)
+        table.add(screens[k], f.nextStayOn[k], "ms");
+    table.add("Next, switch of screen", f.nextSwitch, "ms", overBare(f.nextSwitch, f.bareUpdate));
+    table.add("Next, question 41 -> end screen", f.nextLast, "ms", overBare(f.nextLast, f.bareUpdate));
+
+    table.section("Screens:");
+    table.add("start: intro page load, reset of 41 rows", f.start, "ms",
+              "no goal; each row held an earlier answer; 41 updates");
+    table.add("41 bare durable updates", f.bare41, "ms", "the reset's floor");
+    table.add("results screen load, 41 rows (Form7)", f.results, "ms", goal(f.results.p99(), 16));
+    const char *names[] = {"review SC open (Form8)", "review CR open (Form9)",
+                           "review RC open (Form10)"};
+    for (size_t k = 0; k < 3; ++k)
+        table.add(names[k], f.review[k], "ms", goal(f.review[k].p99(), 16));
+}
+
+void addPeakMemory(FigureTable &table, const std::string &driver, const QString &folder)
+{
+    Samples mb;
+    for (int k = 0; k < 3; ++k) {
+        benchsupport::ChildProcess child({driver, folder.toStdString(), "--practices", "1",
+                                          "--sets", "5", "--reviews", "3", "--export-every", "0"},
+                                         benchsupport::ChildProcess::Stdout::Discard, "/dev/null");
+        const auto result = child.wait();
+        if (!result.exited || result.exitCode != 0) {
+            table.add("peak resident memory", 0, NAN, NAN, "MB", "the driver failed");
+            return;
+        }
+        mb.add(double(result.maxRssKb) / 1024);
+    }
+    table.add("peak resident memory, whole practice", mb, "MB",
+              "ru_maxrss of a driver process: start, 41 questions, results, 3 reviews");
+}
+
+int run(const Options &options)
+{
+    const QString work = QDir(options.work).absolutePath();
+    const QString folder = work + QStringLiteral("/program");
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    std::fprintf(stderr, "writing the sample program folder into %s\n", qPrintable(folder));
+    sample::writeProgramFolder(folder);
+    platform::setProgramFolder(folder);
+
+    const QString barePath = folder + QStringLiteral("/QOR DATA/bare.mdb");
+    QFile::remove(barePath);
+    if (!QFile::copy(folder + QStringLiteral("/QOR DATA/QOR.mdb"), barePath))
+        throw std::runtime_error("cannot copy the database for the bare updates");
+
+    QList<int> sets;
+    for (int k = 0; k < options.practices; ++k)
+        sets << 1 + k % 24;
+
+    FigureTable table;
+    std::fprintf(stderr, "timing %d practices\n", options.practices);
+    {
+        BareDatabase bare(barePath);
+        addPracticeFigures(table, runPractices(bare, sets, options.seed, 5));
+    }
+    Public::ResetState();
+    Public::SetNo = 1;
+    Public::QuestionNo = 1;
+    addNextBreakdown(table);
+
+    table.section("RTF into a document:");
+    std::fprintf(stderr, "timing the RTF reader and the converters\n");
+    compareRtf({folder, work, options.rtfBench, 5}, table);
+
+    table.section("Memory:");
+    if (options.driver.empty())
+        table.add("peak resident memory", 0, NAN, NAN, "MB", "no --driver given: skipped");
+    else
+        addPeakMemory(table, options.driver, folder);
+
+    table.print();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    practicesteps::prepareEnvironment();
+    practicesteps::quietOffscreenNotes();
+    platform::Application app(argc, argv);
+    platform::installFontSubstitutions();
+    practicesteps::answerMessageBoxesWithFirstButton();
+    try {
+        return run(parse(QCoreApplication::arguments()));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "qor_bench: %s\n", error.what());
+        return 1;
+    }
+}
