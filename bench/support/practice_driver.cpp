@@ -98,7 +98,7 @@ void runPractice(int set, const Options &options, std::mt19937 &random)
     startPracticeFromStartScreen(set);
     report(QStringLiteral("RESET %1").arg(set));
     enterQuestions();
-    processDeferredDeletes();
+    processPendingEvents();
 
     std::uniform_int_distribution<int> exportDraw(1, std::max(1, options.exportEvery));
     for (int question = 1; question <= Public::QuestionsPerSet; ++question) {
@@ -112,13 +112,13 @@ void runPractice(int set, const Options &options, std::mt19937 &random)
         report(QStringLiteral("NEXT ") + what);
         screen->Image1_Click();
         report(QStringLiteral("ANSWERED ") + what);
-        processDeferredDeletes();
+        processPendingEvents();
         if (options.exportEvery > 0 && exportDraw(random) == 1)
             exportRecord(set);
     }
 
     openResults();
-    processDeferredDeletes();
+    processPendingEvents();
     report(QStringLiteral("RESULTS %1").arg(set));
     std::uniform_int_distribution<int> questionDraw(1, Public::QuestionsPerSet);
     for (int k = 0; k < options.reviews; ++k) {

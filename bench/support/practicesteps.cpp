@@ -60,8 +60,11 @@ void quietOffscreenNotes()
     qInstallMessageHandler(dropRaiseNotes);
 }
 
-void processDeferredDeletes()
+void processPendingEvents()
 {
+    // What the event loop does between two clicks: layouts, paints and the deletion of unloaded
+    // screens. Left to pile up, the posted events would slow every later press.
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -133,13 +136,13 @@ void closeReviews()
     closeIfLoaded<Form8>();
     closeIfLoaded<Form9>();
     closeIfLoaded<Form10>();
-    processDeferredDeletes();
+    processPendingEvents();
 }
 
 void endAtResults()
 {
     platform::Forms::get<Form7>().Image3_Click();
-    processDeferredDeletes();
+    processPendingEvents();
     platform::resetProgramEnd();
 }
 

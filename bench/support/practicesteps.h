@@ -18,8 +18,8 @@ void answerMessageBoxesWithFirstButton();
 // Drops Qt's note that the offscreen platform cannot raise windows, printed at every Show.
 void quietOffscreenNotes();
 
-// Runs the deletes that Unload posted. Screens are deleted later, as the event loop would.
-void processDeferredDeletes();
+// Runs what the event loop runs between two clicks, the deletes that Unload posted included.
+void processPendingEvents();
 
 // Start screen: the set chosen in the list, then START; the intro page is shown, which loads it
 // and so clears the set's attempt columns.

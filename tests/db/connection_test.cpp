@@ -167,3 +167,40 @@ TEST(Connection, RecordsetOutlivesItsConnection)
     EXPECT_EQ(database.cell(QStringLiteral("select 做题记录 from QOR3 where 编号 = 'QOR3-Q7'")),
         QStringLiteral("text:B"));
 }
+
+// A closed connection's handle serves the next connection to the same file, but never one to a
+// file that was deleted or replaced in the meantime.
+TEST(Connection, AReopenedConnectionSeesTheFileNowAtThePath)
+{
+    QorDatabase database;
+    const QString query = QStringLiteral("select 答案 from QOR3 where 编号= 'QOR3-Q7'");
+    auto answerNow = [&] {
+        Connection connection;
+        connection.Open(database.connectionString());
+        Recordset recordset;
+        recordset.Open(query, connection);
+        const QString answer = recordset.field(QStringLiteral("答案")).joinText();
+        recordset.Close();
+        connection.Close();
+        return answer;
+    };
+    EXPECT_EQ(answerNow(), QStringLiteral("C"));
+
+    // Replaced by another file: a copy whose answer differs, renamed over the original.
+    const QString copy = database.path() + QStringLiteral(".new");
+    ASSERT_TRUE(QFile::copy(database.path(), copy));
+    database.execute(QStringLiteral("update QOR3 set 答案 = 'E' where 编号 = 'QOR3-Q7'"));
+    ASSERT_TRUE(QFile::remove(database.path()));
+    ASSERT_TRUE(QFile::rename(copy, database.path()));
+    EXPECT_EQ(answerNow(), QStringLiteral("C"));
+    database.execute(QStringLiteral("update QOR3 set 答案 = 'D' where 编号 = 'QOR3-Q7'"));
+    EXPECT_EQ(answerNow(), QStringLiteral("D"));
+
+    ASSERT_TRUE(QFile::remove(database.path()));
+    try {
+        answerNow();
+        FAIL() << "opened a deleted file";
+    } catch (const RuntimeError &error) {
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
+    }
+}

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <cmath>
+#include <vector>
 
 namespace platform::db {
 
@@ -32,6 +33,59 @@ QString afterPrefix(const QString &message, QLatin1StringView prefix)
     return rest;
 }
 
+// Handles of closed connections, kept open for the next connection to the same file: a fresh
+// handle parses the whole schema again (all 24 tables), and the program opens three connections
+// for every press of Next.
+class IdleHandles
+{
+public:
+    void park(const QString &path, sqlite3 *handle)
+    {
+        if (m_idle.size() >= maxIdle) {
+            sqlite3_close_v2(handle);
+            return;
+        }
+        m_idle.push_back({path, handle});
+    }
+
+    // A parked handle of that file, unless the file was deleted, moved or replaced since.
+    sqlite3 *take(const QString &path)
+    {
+        for (auto it = m_idle.begin(); it != m_idle.end(); ++it) {
+            if (it->path != path)
+                continue;
+            sqlite3 *handle = it->handle;
+            m_idle.erase(it);
+            int moved = 1;
+            if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK ||
+                moved != 0) {
+                sqlite3_close_v2(handle);
+                return nullptr;
+            }
+            return handle;
+        }
+        return nullptr;
+    }
+
+private:
+    struct Idle
+    {
+        QString path;
+        sqlite3 *handle;
+    };
+    static constexpr std::size_t maxIdle = 4;
+    std::vector<Idle> m_idle;
+};
+
+// Never destroyed: connections held in static variables are dropped after every static object
+// is gone, and their handles still come back here. The system closes the files at exit; a handle
+// at rest has nothing left to write.
+IdleHandles &idleHandles()
+{
+    static auto *handles = new IdleHandles;
+    return *handles;
+}
+
 } // namespace
 
 void Database::Closer::operator()(sqlite3 *handle) const noexcept
@@ -41,6 +95,15 @@ void Database::Closer::operator()(sqlite3 *handle) const noexcept
 }
 
 Database::Database(const QString &path, sqlite3 *handle) : m_path(path), m_handle(handle) {}
+
+Database::~Database()
+{
+    // Only a handle at rest (no open transaction, no live statement) may serve another
+    // connection; any other is closed.
+    sqlite3 *handle = m_handle.get();
+    if (handle && sqlite3_get_autocommit(handle) != 0 && sqlite3_next_stmt(handle, nullptr) == nullptr)
+        idleHandles().park(m_path, m_handle.release());
+}
 
 std::shared_ptr<Database> Database::open(const QString &path)
 {
@@ -55,6 +118,9 @@ std::shared_ptr<Database> Database::open(const QString &path)
     if (file.size() == 0)
         throw RuntimeError(
             Kind::Database, QStringLiteral("Not a database (the file is empty): %1").arg(path));
+
+    if (sqlite3 *reused = idleHandles().take(path))
+        return std::shared_ptr<Database>(new Database(path, reused));
 
     sqlite3 *raw = nullptr;
     // No SQLITE_OPEN_CREATE: a file that vanished since the check above is not recreated empty.

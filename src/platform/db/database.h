@@ -25,6 +25,8 @@ public:
     // when the file is missing, RuntimeError(Database) when it cannot be opened as a database.
     static std::shared_ptr<Database> open(const QString &path);
 
+    ~Database(); // a handle at rest is kept for the next connection to the same file
+
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
