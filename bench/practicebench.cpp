@@ -33,7 +33,7 @@ template<class Review> double timeReview()
         review.Show();
     });
     platform::Forms::get<Review>().Unload();
-    processDeferredDeletes();
+    processPendingEvents();
     return ms;
 }
 
@@ -61,7 +61,7 @@ void timeQuestions(PracticeFigures &figures, BareDatabase &bare, std::mt19937 &r
             figures.nextSwitch.add(ms);
             ++figures.typeSwitches;
         }
-        processDeferredDeletes();
+        processPendingEvents();
         figures.bareUpdate.add(bare.update());
     }
 }
@@ -70,13 +70,13 @@ void timeResultsAndReviews(PracticeFigures &figures, const std::array<QString, 4
                            int resultsRepeats)
 {
     platform::Forms::get<Form6>().Unload();
-    processDeferredDeletes();
+    processPendingEvents();
     for (int k = 0; k < resultsRepeats; ++k) {
         figures.results.add(millisecondsOf([] { platform::Forms::get<Form7>().Load(); }));
         platform::Forms::get<Form7>().Show();
         if (k + 1 < resultsRepeats) {
             platform::Forms::get<Form7>().Unload();
-            processDeferredDeletes();
+            processPendingEvents();
         }
     }
     for (int question = 1; question <= Public::QuestionsPerSet; ++question) {
@@ -112,7 +112,7 @@ PracticeFigures runPractices(BareDatabase &bare, const QList<int> &sets, unsigne
         figures.bareOpenUpdateClose.add(bare.openUpdateClose());
 
         enterQuestions();
-        processDeferredDeletes();
+        processPendingEvents();
         std::array<QString, 42> types;
         timeQuestions(figures, bare, random, types);
         timeResultsAndReviews(figures, types, resultsRepeats);
