@@ -5,8 +5,8 @@
 #include "forms/application.h"
 #include "forms/fonts.h"
 #include "forms/forms.h"
+#include "forms/handlerguard.h"
 #include "messagebox.h"
-#include "runtimeerror.h"
 
 #include <QIcon>
 
@@ -18,12 +18,10 @@ int main(int argc, char **argv)
     platform::setApplicationTitle(QStringLiteral("QOR 模考练习"));
     platform::installFontSubstitutions();
 
-    try {
-        platform::Forms::get<Form1>().Show();
-    } catch (const platform::RuntimeError &error) {
-        platform::reportRuntimeError(error);
+    // A missing picture fails the start screen's load: the error box, then the end.
+    platform::runHandler([] { platform::Forms::get<Form1>().Show(); });
+    if (platform::programEnded())
         return platform::programExitStatus();
-    }
     const int status = QApplication::exec();
     return platform::programEnded() ? platform::programExitStatus() : status;
 }

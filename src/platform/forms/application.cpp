@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "forms.h"
+#include "handlerguard.h"
 #include "messagebox.h"
 #include "runtimeerror.h"
 
@@ -12,16 +13,10 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const RuntimeError &error) {
-        reportRuntimeError(error);
-    } catch (const std::exception &error) {
-        reportRuntimeError(RuntimeError(RuntimeError::Kind::Database,
-                                        QStringLiteral("Internal error: %1")
-                                            .arg(QString::fromUtf8(error.what()))));
-    }
-    return true;
+    // The last resort: handlers run by our controls report their errors themselves.
+    bool handled = true;
+    runHandler([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 void reportRuntimeError(const RuntimeError &error)
