@@ -11,8 +11,6 @@
 #include "practicesteps.h"
 #include "rtfcompare.h"
 
-#include "forms/application.h"
-#include "forms/fonts.h"
 #include "practice/public.h"
 #include "programfolder.h"
 #include "samplecontent.h"
@@ -165,11 +163,7 @@ int run(const Options &options)
 
 int main(int argc, char **argv)
 {
-    practicesteps::prepareEnvironment();
-    practicesteps::quietOffscreenNotes();
-    platform::Application app(argc, argv);
-    platform::installFontSubstitutions();
-    practicesteps::answerMessageBoxesWithFirstButton();
+    practicesteps::ScriptedApplication app(argc, argv);
     try {
         return run(parse(QCoreApplication::arguments()));
     } catch (const std::exception &error) {

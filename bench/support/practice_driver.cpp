@@ -15,8 +15,6 @@
 #include "practice/questionscreen.h"
 #include "practice/recordexport.h"
 
-#include "forms/application.h"
-#include "forms/fonts.h"
 #include "programfolder.h"
 #include "runtimeerror.h"
 
@@ -137,11 +135,7 @@ void runPractice(int set, const Options &options, std::mt19937 &random)
 
 int main(int argc, char **argv)
 {
-    practicesteps::prepareEnvironment();
-    practicesteps::quietOffscreenNotes();
-    platform::Application app(argc, argv);
-    platform::installFontSubstitutions();
-    practicesteps::answerMessageBoxesWithFirstButton();
+    practicesteps::ScriptedApplication app(argc, argv);
     const Options options = parse(QCoreApplication::arguments());
     platform::setProgramFolder(options.folder);
 

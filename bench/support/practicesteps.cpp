@@ -14,6 +14,7 @@
 #include "results/form9.h"
 
 #include "forms/combobox.h"
+#include "forms/fonts.h"
 #include "forms/forms.h"
 #include "forms/grid.h"
 #include "forms/optionbutton.h"
@@ -41,23 +42,21 @@ template<class Review> void closeIfLoaded()
 }
 } // namespace
 
-void prepareEnvironment()
+ScriptedApplication::ScriptedApplication(int &argc, char **argv) : m_app(prepared(argc), argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
-void answerMessageBoxesWithFirstButton()
-{
+    platform::installFontSubstitutions();
     platform::setMessageBoxResponder([](const platform::MessageBoxCall &call) {
         return call.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
                                                                 : platform::MessageAnswer::Ok;
     });
 }
 
-void quietOffscreenNotes()
+int &ScriptedApplication::prepared(int &argc)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(dropRaiseNotes);
+    return argc;
 }
 
 void processPendingEvents()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/application.h"
+
 #include <QString>
 
 #include <random>
@@ -11,12 +13,18 @@ class QuestionScreen;
 // and the in-process benchmark.
 namespace practicesteps {
 
-// Sets up a process to run screens without a user: the offscreen platform unless one is chosen,
-// and every message box answered with its first button (OK or Yes).
-void prepareEnvironment();
-void answerMessageBoxesWithFirstButton();
-// Drops Qt's note that the offscreen platform cannot raise windows, printed at every Show.
-void quietOffscreenNotes();
+// The application of a process that runs screens without a user: the offscreen platform unless
+// one is chosen, Qt's note that it cannot raise windows dropped, the program's font
+// substitutions, and every message box answered with its first button (OK or Yes).
+class ScriptedApplication
+{
+public:
+    ScriptedApplication(int &argc, char **argv);
+
+private:
+    static int &prepared(int &argc); // runs before the application object exists
+    platform::Application m_app;
+};
 
 // Runs what the event loop runs between two clicks, the deletes that Unload posted included.
 void processPendingEvents();
