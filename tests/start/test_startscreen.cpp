@@ -11,6 +11,7 @@
 #include "forms/label.h"
 #include "runtimeerror.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -137,6 +138,57 @@ TEST_F(StartScreen, AMissingPictureFailsTheLoadNamingTheFile)
         EXPECT_EQ(error.kind(), platform::RuntimeError::Kind::FileNotFound);
         EXPECT_TRUE(error.message().contains(picture)) << error.message().toStdString();
     }
+}
+
+
+// --- the backdrop ----------------------------------------------------------------------------
+
+class Backdrop : public StartScreen
+{
+protected:
+    // A started practice of set 3: the backdrop and, in front of it, the intro page.
+    Form0 &start()
+    {
+        Form1 &form = open();
+        choose(form, QStringLiteral("QOR_3"));
+        form.StartPractice();
+        return *Forms::find<Form0>();
+    }
+    static void flush() { QCoreApplication::processEvents(); }
+};
+
+TEST_F(Backdrop, AloneAfterAnUnknownFirstTypeItClosesOnAltF4AndTheProgramEndsWell)
+{
+    setCell(3, 1, "题型", QStringLiteral("XX"));
+    Form0 &backdrop = start();
+    Forms::find<Form2>()->Image1_Click();
+    ASSERT_EQ(Forms::find<Form2>(), nullptr);
+    ASSERT_TRUE(backdrop.isVisible());
+
+    QTest::keyClick(&backdrop, Qt::Key_F4); // F4 alone does nothing
+    EXPECT_FALSE(platform::programEnded());
+    QTest::keyClick(&backdrop, Qt::Key_F4, Qt::AltModifier);
+
+    EXPECT_TRUE(platform::programEnded());
+    EXPECT_EQ(platform::programExitStatus(), 0);
+    EXPECT_EQ(Forms::find<Form0>(), nullptr);
+}
+
+TEST_F(Backdrop, AClickTakesTheKeyboardAndAltF4ClosesOnlyTheBackdropWhileAScreenIsUp)
+{
+    Form0 &backdrop = start();
+    flush();
+    ASSERT_EQ(QApplication::activeWindow(), Forms::find<Form2>());
+
+    QTest::mouseClick(&backdrop, Qt::LeftButton, {}, QPoint(5, 5));
+    flush();
+    EXPECT_EQ(QApplication::activeWindow(), &backdrop);
+
+    QTest::keyClick(&backdrop, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_EQ(Forms::find<Form0>(), nullptr);
+    EXPECT_FALSE(platform::programEnded());
+    ASSERT_NE(Forms::find<Form2>(), nullptr);
+    EXPECT_TRUE(Forms::find<Form2>()->isVisible());
 }
 
 } // namespace
