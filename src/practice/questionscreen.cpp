@@ -213,9 +213,9 @@ void QuestionScreen::Timer1_Timer()
 
 void QuestionScreen::Image1_Click()
 {
-    // The timing restarts on every press, a refused one too.
+    // The time spent counts from the showing of the question: a press refused for want of a
+    // choice leaves the start of the timing where it was.
     Public::QuestionSeconds = Public::QuestionStartLeft - Public::SecondsLeft;
-    Public::QuestionStartLeft = Public::SecondsLeft;
 
     bool anyTicked = false;
     for (const platform::OptionButton *option : m_options)
@@ -224,6 +224,7 @@ void QuestionScreen::Image1_Click()
         platform::messageBox(QStringLiteral("选项不能留空"));
         return;
     }
+    Public::QuestionStartLeft = Public::SecondsLeft;
     for (int k = 0; k < 5; ++k) {
         if (m_options[k]->value())
             Public::ChosenLetter = OptionLetters[k];

@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST_P(NextTest, RefusedPressRestartsTheTimingAndWritesNothing)
+TEST_P(NextTest, RefusedPressLeavesTheTimingAloneAndWritesNothing)
 {
     QuestionScreen &screen = openQuestion5();
     Public::SecondsLeft = 4400;
@@ -52,12 +52,16 @@ TEST_P(NextTest, RefusedPressRestartsTheTimingAndWritesNothing)
                                                          : 5;
     EXPECT_EQ(frontScreen(), QStringLiteral("Form%1").arg(form));
 
-    // Only the 70 seconds since the refused press count.
+    // The seconds are taken before the check, but the timing still counts from the showing.
+    EXPECT_EQ(Public::QuestionSeconds, 100);
+    EXPECT_EQ(Public::QuestionStartLeft, 4500);
+
+    // All 170 seconds since the question was shown count, not only those since the refusal.
     Public::SecondsLeft = 4330;
     choose(screen, 2);
     screen.Image1_Click();
     EXPECT_EQ(cell(5, Letter).toString(), QStringLiteral("B"));
-    EXPECT_EQ(cell(5, Time).toString(), QStringLiteral("01:10"));
+    EXPECT_EQ(cell(5, Time).toString(), QStringLiteral("02:50"));
     EXPECT_EQ(Public::QuestionNo, 6);
     EXPECT_EQ(Public::QuestionStartLeft, 4330);
     EXPECT_EQ(Public::ChosenLetter, QStringLiteral("B"));
