@@ -25,16 +25,6 @@ QDateTime currentDateTime()
     return QDateTime::currentDateTime();
 }
 
-QTime currentTime()
-{
-    return currentDateTime().time();
-}
-
-QDate currentDate()
-{
-    return currentDateTime().date();
-}
-
 QString shortDateText(const QDate &date)
 {
     if (!installedShortDateFormat().isEmpty())

@@ -10,11 +10,9 @@
 namespace platform {
 
 // The current date and time. Everything that reads the clock goes through here, so tests can fix
-// it. Each call reads the clock anew: a caller that takes the time and then the date makes two
-// readings, as the original system did.
+// it. Each call reads the clock anew: a caller that needs the date and the time of one moment
+// takes both from one call.
 QDateTime currentDateTime();
-QTime currentTime();
-QDate currentDate();
 
 // The date in the user's short-date form (the system locale's setting), for example "7/12/26"
 // or "2026/12/7". The text may hold characters that a file name cannot.

@@ -69,9 +69,9 @@ void RecordExport()
 
     QString path;
     if (Public::Rs->RecordCount() > 0) {
-        const QTime time = platform::currentTime();
-        const QDate date = platform::currentDate();
-        path = FilePath(platform::programFolder(), date, time);
+        // One reading of the clock: the date and the time of the name belong to the same moment.
+        const QDateTime now = platform::currentDateTime();
+        path = FilePath(platform::programFolder(), now.date(), now.time());
 
         platform::TextOutput file(path, platform::TextOutput::Folder::CreateMissing);
         file.writeLine(TitleLine(Public::SetNo));

@@ -234,15 +234,15 @@ TEST_F(RecordExportTest, MissingRecordFolderIsCreated)
     EXPECT_EQ(records(), QStringList{QStringLiteral("做题记录2026-12-7 09：05.txt")});
 }
 
-TEST_F(RecordExportTest, TakesTheTimeThenTheDate)
+TEST_F(RecordExportTest, NamesTheFileByTheDateAndTimeOfOneMoment)
 {
-    // Across midnight the two readings differ: the time comes from the first, the date from the second.
+    // An export just before midnight: a second reading of the clock would already be tomorrow.
     FixedClock midnight(
         {QDateTime(QDate(2026, 12, 7), QTime(23, 59, 59, 900)), at(0, 0).addDays(1)});
 
     RecordExport();
 
-    EXPECT_EQ(records(), QStringList{QStringLiteral("做题记录2026-12-8 23：59.txt")});
+    EXPECT_EQ(records(), QStringList{QStringLiteral("做题记录2026-12-7 23：59.txt")});
 }
 
 TEST_F(RecordExportTest, MissingTableFailsNamingItAndWritesNothing)

@@ -65,11 +65,9 @@ TEST(Clock, TestsCanFixTheClockAndTheShortDateFormAndRestoreTheSystemOnes)
     {
         const FixedClock clock(moment, QStringLiteral("yyyy/M/d"));
         EXPECT_EQ(platform::currentDateTime(), moment);
-        EXPECT_EQ(platform::currentTime(), QTime(8, 15, 30));
-        EXPECT_EQ(platform::currentDate(), QDate(1989, 12, 7));
         EXPECT_EQ(platform::shortDateText(moment.date()), QStringLiteral("1989/12/7"));
     }
     EXPECT_EQ(platform::shortDateText(moment.date()),
               QLocale::system().toString(moment.date(), QLocale::ShortFormat));
-    EXPECT_GT(platform::currentDate(), QDate(1990, 1, 1)); // the system clock again
+    EXPECT_GT(platform::currentDateTime().date(), QDate(1990, 1, 1)); // the system clock again
 }
