@@ -4,6 +4,26 @@
 
 #include "forms/richtextbox.h"
 
+namespace {
+const QString PassageKeyColumn = QStringLiteral("属性");
+const QString TypeColumn = QStringLiteral("题型");
+
+// The row of a question of the set under review in the shared recordset.
+void openRow(int question)
+{
+    Public::OpenDb();
+    Public::SqlText = Public::WholeRowQuery(Public::SetNo, question);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
+                     platform::db::adLockOptimistic);
+}
+
+void closeRow()
+{
+    Public::Rs.reset();
+    Public::Conn->Close();
+}
+} // namespace
+
 Form10::Form10() : ReviewScreen(QStringLiteral(":/layouts/form10.json"))
 {
     RichTextBox1 = control<platform::RichTextBox>(QStringLiteral("RichTextBox1"));
@@ -12,31 +32,40 @@ Form10::Form10() : ReviewScreen(QStringLiteral(":/layouts/form10.json"))
 
 void Form10::Form_Load()
 {
-    const QString query = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    const auto openRow = [&query] {
-        Public::OpenDb();
-        Public::SqlText = query;
-        Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                         platform::db::adLockOptimistic);
-    };
-
-    openRow();
-    // An empty or Null key names the file with nothing between the hyphen and ".rtf".
-    const QString key = Public::Rs->field(QStringLiteral("属性")).joinText();
-    RichTextBox1->LoadFile(Public::PassageFilePath(Public::SetNo, key));
+    openRow(Public::QuestionNo);
+    const QString ownKey = Public::Rs->field(PassageKeyColumn).joinText();
+    closeRow();
+    RichTextBox1->LoadFile(Public::PassageFilePath(
+        Public::SetNo, ownKey.isEmpty() ? RunPassageKey(Public::QuestionNo) : ownKey));
     RichTextBox2->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
     RichTextBox2->setHeightTwips(Public::LineCount(*RichTextBox2) * OptionLayout::LineHeightTwips);
-    Public::Rs.reset();
-    Public::Conn->Close();
 
     ShowHeader();
 
-    openRow();
+    openRow(Public::QuestionNo);
     ShowOptionTexts(*Public::Rs);
     TickStoredAnswer(*Public::Rs);
-    Public::Rs.reset();
-    Public::Conn->Close();
+    closeRow();
 
     OptionLayout::ApplyOptionFontRule(OptionLabels(), Public::SetNo, Public::QuestionNo);
     OptionLayout::LayOut(*RichTextBox2, OptionLabels(), OptionButtons());
+}
+
+QString Form10::RunPassageKey(int question)
+{
+    // The practice keeps a passage on display through the "RC" questions that follow it without
+    // a key of their own; the run ends at any other type.
+    for (int earlier = question - 1; earlier >= 1; --earlier) {
+        openRow(earlier);
+        const bool inRun = !Public::Rs->EOF() &&
+                           Public::Rs->field(TypeColumn).equals(QStringLiteral("RC"));
+        const QString key = inRun ? Public::Rs->field(PassageKeyColumn).joinText() : QString();
+        closeRow();
+        if (!inRun)
+            break;
+        if (!key.isEmpty())
+            return key;
+    }
+    // No passage before it in its run: the empty key names "QOR-ZQ-<set>-.rtf".
+    return QString();
 }

@@ -180,4 +180,50 @@ TEST_F(ReviewTest, AnEmptyPassageKeyLoadsTheFileWithNothingAfterTheHyphen)
     EXPECT_TRUE(review.RichTextBox1->loadedPath().endsWith(QStringLiteral("/QOR-ZQ-3-.rtf")));
 }
 
+
+class RcRunPassage : public ReviewTest
+{
+protected:
+    // The passage file the review of `question` loads.
+    QString reviewedPassage(int question)
+    {
+        Public::QuestionNo = question;
+        Form10 &review = Forms::get<Form10>();
+        review.Load();
+        const QString path = review.RichTextBox1->loadedPath();
+        Forms::closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return path;
+    }
+    void setQuestion(int question, const QString &type, const QVariant &key)
+    {
+        setCell(question, QStringLiteral("题型"), type);
+        setCell(question, QStringLiteral("属性"), key);
+    }
+};
+
+TEST_F(RcRunPassage, AQuestionWithoutAKeyInsideARunShowsTheRunsPassage)
+{
+    const int first = firstOfType(QStringLiteral("RC"));
+    const QString key = cell(first, QStringLiteral("属性")).toString();
+    setQuestion(first + 1, QStringLiteral("RC"), QString());
+    setQuestion(first + 2, QStringLiteral("RC"), QVariant());
+
+    EXPECT_EQ(reviewedPassage(first + 1), Public::PassageFilePath(Set, key));
+    EXPECT_EQ(reviewedPassage(first + 2), Public::PassageFilePath(Set, key));
+}
+
+TEST_F(RcRunPassage, AQuestionWithoutAKeyAfterAnotherTypeStillShowsTheEmptyKeysFile)
+{
+    // A key on a question of another type starts no run.
+    const int first = firstOfType(QStringLiteral("RC"));
+    const QString key = cell(first, QStringLiteral("属性")).toString();
+    setQuestion(first + 1, QStringLiteral("SC"), key);
+    setQuestion(first + 2, QStringLiteral("RC"), QString());
+    setQuestion(first + 3, QStringLiteral("RC"), QVariant());
+
+    EXPECT_EQ(reviewedPassage(first + 2), Public::PassageFilePath(Set, QString()));
+    EXPECT_EQ(reviewedPassage(first + 3), Public::PassageFilePath(Set, QString()));
+}
+
 } // namespace
