@@ -123,8 +123,8 @@ QString emptyKeyNote(int set)
 {
     return QStringLiteral(
                "**阅读提示 Reading note**\n"
-               "本题与同组上一题使用同一篇阅读文章（第%1套）。如需重新阅读文章全文，请点击 Previous "
-               "返回本组的第一题。\n"
+               "本题与同组上一题使用同一篇阅读文章（第%1套），文章随本组的第一题显示。请根据已读过的"
+               "文章作答。\n"
                "This question belongs to the same reading group as the question before it. The "
                "passage is shown with the first question of the group; answer on the basis of what "
                "you have read.")

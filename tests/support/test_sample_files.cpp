@@ -168,6 +168,19 @@ TEST_F(SampleFiles, rtfFilesAreBalancedCp936DocumentsThatDecodeBack)
         << note.toStdString();
 }
 
+TEST_F(SampleFiles, emptyKeyNoteNamesNoButtonTheScreensLack)
+{
+    // The screens offer Next, Help and End Exam; there is no way back to an earlier question.
+    for (int set = 1; set <= kSets; ++set) {
+        bool ok = false;
+        const QString note
+            = visibleText(readAll(folder->filePath(sample::passageRelativePath(set, ""))), ok);
+        for (const char *word : {"Previous", "Back", "上一页", "返回"})
+            EXPECT_FALSE(note.contains(QString::fromUtf8(word), Qt::CaseInsensitive))
+                << word << " in " << note.toStdString();
+    }
+}
+
 TEST_F(SampleFiles, buttonPicturesHaveTheirSizes)
 {
     const QList<std::pair<QString, QSize>> pictures
