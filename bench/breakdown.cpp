@@ -2,14 +2,14 @@
 
 #include "figuretable.h"
 
-#include "practice/form3.h"
-#include "practice/form5.h"
-#include "practice/form6.h"
-#include "practice/public.h"
-#include "results/form7.h"
+#include "form3.h"
+#include "form5.h"
+#include "form6.h"
+#include "public.h"
+#include "form7.h"
 
-#include "forms/picture.h"
-#include "forms/richtextbox.h"
+#include "picture.h"
+#include "richtextbox.h"
 
 #include <memory>
 

@@ -3,16 +3,16 @@
 #include "bareupdate.h"
 #include "practicesteps.h"
 
-#include "practice/form2.h"
-#include "practice/form6.h"
-#include "practice/public.h"
-#include "practice/questionscreen.h"
-#include "results/form10.h"
-#include "results/form7.h"
-#include "results/form8.h"
-#include "results/form9.h"
+#include "form2.h"
+#include "form6.h"
+#include "public.h"
+#include "questionscreen.h"
+#include "form10.h"
+#include "form7.h"
+#include "form8.h"
+#include "form9.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 #include "programfolder.h"
 
 #include <random>

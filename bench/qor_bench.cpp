@@ -11,7 +11,7 @@
 #include "practicesteps.h"
 #include "rtfcompare.h"
 
-#include "practice/public.h"
+#include "public.h"
 #include "programfolder.h"
 #include "samplecontent.h"
 

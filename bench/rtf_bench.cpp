@@ -1,8 +1,8 @@
 // Speed of the RTF reader: MB/s for a large generated file and microseconds for a question-sized
 // one, each the median of repeated runs. Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ./rtf_bench
-#include "forms/richtextbox.h"
-#include "rtf/rtfreader.h"
+#include "richtextbox.h"
+#include "rtfreader.h"
 
 #include <QApplication>
 #include <QFile>

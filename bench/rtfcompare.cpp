@@ -3,7 +3,7 @@
 #include "childprocess.h"
 #include "figuretable.h"
 
-#include "rtf/rtfreader.h"
+#include "rtfreader.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -11,9 +11,9 @@
 //        [--export-every N] [--reviews N]
 #include "practicesteps.h"
 
-#include "practice/public.h"
-#include "practice/questionscreen.h"
-#include "practice/recordexport.h"
+#include "public.h"
+#include "questionscreen.h"
+#include "recordexport.h"
 
 #include "programfolder.h"
 #include "runtimeerror.h"

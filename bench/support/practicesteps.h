@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/application.h"
+#include "application.h"
 
 #include <QString>
 

@@ -13,7 +13,7 @@ target_include_directories(qorchildprocess PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 add_library(qorpracticesteps STATIC
   ${CMAKE_CURRENT_LIST_DIR}/practicesteps.h ${CMAKE_CURRENT_LIST_DIR}/practicesteps.cpp)
 target_include_directories(qorpracticesteps PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(qorpracticesteps PUBLIC qorscreens)
+target_link_libraries(qorpracticesteps PUBLIC qorpractice qorresults)
 
 # Whole practices in a process of their own, reporting each step (killed by the crash tests).
 add_executable(qor-practice-driver ${CMAKE_CURRENT_LIST_DIR}/practice_driver.cpp)

@@ -1,11 +1,11 @@
 // The practice-test player: opens the start screen; every later screen follows from the user's
 // choices. Everything it reads and writes lies under the folder of this executable.
-#include "practice/form1.h"
+#include "form1.h"
 
-#include "forms/application.h"
-#include "forms/fonts.h"
-#include "forms/forms.h"
-#include "forms/handlerguard.h"
+#include "application.h"
+#include "fonts.h"
+#include "forms.h"
+#include "handlerguard.h"
 #include "messagebox.h"
 
 #include <QIcon>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "form.h"
 
 // The black backdrop: borderless, covering the whole screen behind every screen of a practice.
 // Having no title bar, it offers its own way out where no window manager runs: a click gives it

@@ -4,10 +4,10 @@
 #include "form2.h"
 #include "public.h"
 
-#include "forms/colors.h"
-#include "forms/combobox.h"
-#include "forms/forms.h"
-#include "forms/label.h"
+#include "colors.h"
+#include "combobox.h"
+#include "forms.h"
+#include "label.h"
 #include "messagebox.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include "form5.h"
 #include "public.h"
 
-#include "db/recordset.h"
-#include "forms/forms.h"
-#include "forms/image.h"
-#include "forms/label.h"
+#include "recordset.h"
+#include "forms.h"
+#include "image.h"
+#include "label.h"
 
 namespace {
 constexpr int NextKey = 110; // the lower-case letter n

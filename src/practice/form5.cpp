@@ -2,11 +2,11 @@
 
 #include "public.h"
 
-#include "db/recordset.h"
-#include "forms/image.h"
-#include "forms/label.h"
-#include "forms/optionbutton.h"
-#include "forms/richtextbox.h"
+#include "recordset.h"
+#include "image.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "richtextbox.h"
 
 using platform::db::adLockOptimistic;
 using platform::db::adOpenStatic;

@@ -2,10 +2,10 @@
 
 #include "public.h"
 
-#include "forms/colors.h"
-#include "forms/forms.h"
-#include "forms/label.h"
-#include "results/form7.h"
+#include "colors.h"
+#include "forms.h"
+#include "label.h"
+#include "form7.h"
 
 namespace {
 const QColor LinkColor = platform::colorFromBgr(0x400000);

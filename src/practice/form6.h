@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/form.h"
+#include "form.h"
 
 namespace platform {
 class Label;

@@ -1,5 +1,5 @@
 # The three question screens with their shared base, and the end screen.
-list(APPEND SCREEN_SOURCES
+list(APPEND QOR_SOURCES
   practice/questionscreen.h practice/questionscreen.cpp
   practice/form3.h practice/form3.cpp
   practice/form4.h practice/form4.cpp

@@ -7,13 +7,13 @@
 #include "public.h"
 #include "recordexport.h"
 
-#include "db/recordset.h"
-#include "forms/forms.h"
-#include "forms/image.h"
-#include "forms/label.h"
-#include "forms/optionbutton.h"
-#include "forms/richtextbox.h"
-#include "forms/timer.h"
+#include "recordset.h"
+#include "forms.h"
+#include "image.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "richtextbox.h"
+#include "timer.h"
 #include "messagebox.h"
 
 using platform::db::adOpenKeyset;

@@ -2,7 +2,7 @@
 
 #include "optionlayout.h"
 
-#include "forms/form.h"
+#include "form.h"
 
 namespace platform {
 class Image;

@@ -1,8 +1,8 @@
 #include "form10.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/richtextbox.h"
+#include "richtextbox.h"
 
 namespace {
 const QString PassageKeyColumn = QStringLiteral("属性");

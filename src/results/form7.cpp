@@ -5,15 +5,15 @@
 #include "form8.h"
 #include "form9.h"
 
-#include "practice/public.h"
-#include "practice/recordexport.h"
+#include "public.h"
+#include "recordexport.h"
 
-#include "forms/colors.h"
-#include "forms/datacontrol.h"
-#include "forms/forms.h"
-#include "forms/grid.h"
-#include "forms/image.h"
-#include "forms/label.h"
+#include "colors.h"
+#include "datacontrol.h"
+#include "forms.h"
+#include "grid.h"
+#include "image.h"
+#include "label.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "questionreview.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/richtextbox.h"
+#include "richtextbox.h"
 
 QuestionReview::QuestionReview(const QString &layoutResource) : ReviewScreen(layoutResource)
 {

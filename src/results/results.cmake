@@ -1,4 +1,4 @@
-list(APPEND SCREEN_SOURCES
+list(APPEND QOR_SOURCES
   results/accuracy.h results/accuracy.cpp
   results/form7.h results/form7.cpp
   results/reviewscreen.h results/reviewscreen.cpp

@@ -2,13 +2,13 @@
 
 #include "form7.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "db/recordset.h"
-#include "forms/colors.h"
-#include "forms/forms.h"
-#include "forms/label.h"
-#include "forms/optionbutton.h"
+#include "recordset.h"
+#include "colors.h"
+#include "forms.h"
+#include "label.h"
+#include "optionbutton.h"
 
 namespace {
 constexpr quint32 HideNormalColor = 0xFFFFFF;  // white

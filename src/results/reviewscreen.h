@@ -1,8 +1,8 @@
 #pragma once
 
-#include "practice/optionlayout.h"
+#include "optionlayout.h"
 
-#include "forms/form.h"
+#include "form.h"
 
 namespace platform {
 class Label;

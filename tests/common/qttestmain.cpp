@@ -1,9 +1,9 @@
 // Test main for the tests that need widgets: the program's application object (which turns a
 // run-time error escaping a handler into the error box) on the offscreen platform,
 // with the font substitutions the program installs at start.
-#include "forms/fonts.h"
+#include "fonts.h"
 
-#include "forms/application.h"
+#include "application.h"
 
 #include <QDir>
 #include <QTemporaryFile>

@@ -1,7 +1,7 @@
 #include "qordatabase.h"
 
-#include "db/connection.h"
-#include "db/recordset.h"
+#include "connection.h"
+#include "recordset.h"
 #include "runtimeerror.h"
 
 #include <QDir>

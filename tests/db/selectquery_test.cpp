@@ -1,6 +1,6 @@
 #include "qordatabase.h"
 
-#include "db/selectquery.h"
+#include "selectquery.h"
 
 #include <gtest/gtest.h>
 

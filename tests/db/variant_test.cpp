@@ -1,6 +1,6 @@
 #include "qordatabase.h"
 
-#include "db/variant.h"
+#include "variant.h"
 #include "runtimeerror.h"
 
 #include <gtest/gtest.h>

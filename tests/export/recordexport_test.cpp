@@ -2,8 +2,8 @@
 // blanks it stores into the table, and the file replaced only when complete.
 #include "filesizelimit.h"
 #include "fixedclock.h"
-#include "practice/public.h"
-#include "practice/recordexport.h"
+#include "public.h"
+#include "recordexport.h"
 #include "runtimeerror.h"
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"

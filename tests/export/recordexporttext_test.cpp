@@ -1,6 +1,6 @@
 // The lines and the file name of the attempt record, and the clock they are read from.
 #include "fixedclock.h"
-#include "practice/recordexport.h"
+#include "recordexport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // colours and pictures.
 #include "testform.h"
 
-#include "forms/colors.h"
-#include "forms/forms.h"
-#include "forms/frame.h"
-#include "forms/image.h"
-#include "forms/optionbutton.h"
-#include "forms/picture.h"
+#include "colors.h"
+#include "forms.h"
+#include "frame.h"
+#include "image.h"
+#include "optionbutton.h"
+#include "picture.h"
 #include "runtimeerror.h"
 
 #include <QCoreApplication>

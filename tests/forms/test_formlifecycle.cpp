@@ -2,7 +2,7 @@
 // command, the end of the program, timers running only while loaded.
 #include "testform.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -2,7 +2,7 @@
 // the program ends with a non-zero status.
 #include "testform.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 #include "runtimeerror.h"
 #include "scriptedmessageboxes.h"
 

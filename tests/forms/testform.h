@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/form.h"
-#include "forms/label.h"
-#include "forms/timer.h"
+#include "form.h"
+#include "label.h"
+#include "timer.h"
 
 #include <functional>
 

@@ -1,13 +1,13 @@
 #include "practicefixture.h"
 
-#include "practice/form3.h"
-#include "practice/form4.h"
-#include "practice/form5.h"
-#include "practice/form6.h"
-#include "practice/public.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "public.h"
 
-#include "forms/forms.h"
-#include "forms/optionbutton.h"
+#include "forms.h"
+#include "optionbutton.h"
 #include "programfolder.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"
 
-#include "practice/questionscreen.h"
+#include "questionscreen.h"
 
 #include <QString>
 #include <QVariant>

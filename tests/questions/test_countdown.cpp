@@ -2,12 +2,12 @@
 // time-out that hides the screen in front and shows the end screen once.
 #include "practicefixture.h"
 
-#include "practice/form6.h"
-#include "practice/public.h"
+#include "form6.h"
+#include "public.h"
 
-#include "forms/forms.h"
-#include "forms/label.h"
-#include "forms/timer.h"
+#include "forms.h"
+#include "label.h"
+#include "timer.h"
 
 namespace {
 QString clockOf(QuestionScreen &screen)

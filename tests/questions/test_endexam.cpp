@@ -2,9 +2,9 @@
 // program; and the plain unload of a screen that asks nothing.
 #include "practicefixture.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 
 #include <QDir>
 #include <QFile>

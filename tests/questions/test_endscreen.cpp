@@ -1,13 +1,13 @@
 // The end screen: its title, the look of its link, and the way on to the results screen.
 #include "practicefixture.h"
 
-#include "practice/form6.h"
-#include "practice/public.h"
-#include "results/form7.h"
+#include "form6.h"
+#include "public.h"
+#include "form7.h"
 
-#include "forms/colors.h"
-#include "forms/forms.h"
-#include "forms/label.h"
+#include "colors.h"
+#include "forms.h"
+#include "label.h"
 
 #include <QApplication>
 #include <QMouseEvent>

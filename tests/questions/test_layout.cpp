@@ -2,11 +2,11 @@
 // texts and buttons placed below it by the option layout rule, at set-up and on Next.
 #include "practicefixture.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/label.h"
-#include "forms/optionbutton.h"
-#include "forms/richtextbox.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "richtextbox.h"
 
 namespace {
 // Label k+1 stands 270 twips below label k; each button 50 twips below its label's top.

@@ -3,13 +3,13 @@
 // geometry text on the RC screen.
 #include "practicefixture.h"
 
-#include "practice/form5.h"
-#include "practice/public.h"
+#include "form5.h"
+#include "public.h"
 
-#include "forms/forms.h"
-#include "forms/image.h"
-#include "forms/label.h"
-#include "forms/optionbutton.h"
+#include "forms.h"
+#include "image.h"
+#include "label.h"
+#include "optionbutton.h"
 
 #include <QApplication>
 #include <QMouseEvent>

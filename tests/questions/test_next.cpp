@@ -2,11 +2,11 @@
 // attempt columns written for the answer, and the end of the practice after the last question.
 #include "practicefixture.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 
-#include "forms/label.h"
+#include "label.h"
 #include "messagebox.h"
 
 namespace {

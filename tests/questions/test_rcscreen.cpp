@@ -2,11 +2,11 @@
 // the option font rule, and the options restored from the next question's stored letter.
 #include "practicefixture.h"
 
-#include "practice/form5.h"
-#include "practice/public.h"
+#include "form5.h"
+#include "public.h"
 
-#include "forms/label.h"
-#include "forms/richtextbox.h"
+#include "label.h"
+#include "richtextbox.h"
 
 #include <QScrollBar>
 

@@ -2,12 +2,12 @@
 // types, exactly written; the screen in front for its own type and for anything else.
 #include "practicefixture.h"
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 
-#include "forms/label.h"
-#include "forms/richtextbox.h"
+#include "label.h"
+#include "richtextbox.h"
 
 struct RouteRow
 {

@@ -2,12 +2,12 @@
 // through Next on whichever screen each question's type opens.
 #include "practicefixture.h"
 
-#include "practice/form2.h"
-#include "practice/public.h"
+#include "form2.h"
+#include "public.h"
 
-#include "forms/forms.h"
-#include "forms/label.h"
-#include "forms/richtextbox.h"
+#include "forms.h"
+#include "label.h"
+#include "richtextbox.h"
 
 namespace {
 struct Expected

@@ -1,5 +1,5 @@
 // The percentage of the accuracy captions: exact decimal rounding, ties to the even digit.
-#include "results/accuracy.h"
+#include "accuracy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // button, which ends the program over open review screens.
 #include "resultsfixture.h"
 
-#include "forms/image.h"
-#include "forms/label.h"
-#include "forms/optionbutton.h"
-#include "practice/form3.h"
-#include "results/form10.h"
-#include "results/form8.h"
-#include "results/form9.h"
+#include "image.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "form3.h"
+#include "form10.h"
+#include "form8.h"
+#include "form9.h"
 
 namespace {
 

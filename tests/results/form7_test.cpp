@@ -3,10 +3,10 @@
 #include "resultsfixture.h"
 
 #include "clock.h"
-#include "forms/colors.h"
-#include "forms/image.h"
-#include "forms/label.h"
-#include "practice/recordexport.h"
+#include "colors.h"
+#include "image.h"
+#include "label.h"
+#include "recordexport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // The grid bound to a data control, on a database of its own: what the rows and cells hold, the
 // current cell, colours, widths, the double-click and the errors that name what is missing.
-#include "db/connection.h"
-#include "db/recordset.h"
-#include "forms/datacontrol.h"
-#include "forms/grid.h"
+#include "connection.h"
+#include "recordset.h"
+#include "datacontrol.h"
+#include "grid.h"
 #include "runtimeerror.h"
 
 #include <QSignalSpy>

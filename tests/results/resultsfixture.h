@@ -2,11 +2,11 @@
 
 // A temporary program folder with the sample content, the practice state at its start values and
 // the results screen at hand; every case ends with all screens closed.
-#include "practice/public.h"
-#include "results/form7.h"
+#include "public.h"
+#include "form7.h"
 
-#include "forms/forms.h"
-#include "forms/grid.h"
+#include "forms.h"
+#include "grid.h"
 #include "programfolder.h"
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"

@@ -2,13 +2,13 @@
 // "【Hide】" back to the results screen, the layout and, for "RC", the passage and the font rule.
 #include "resultsfixture.h"
 
-#include "forms/colors.h"
-#include "forms/label.h"
-#include "forms/optionbutton.h"
-#include "forms/richtextbox.h"
-#include "results/form10.h"
-#include "results/form8.h"
-#include "results/form9.h"
+#include "colors.h"
+#include "label.h"
+#include "optionbutton.h"
+#include "richtextbox.h"
+#include "form10.h"
+#include "form8.h"
+#include "form9.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rtf/rtfreader.h"
+#include "rtfreader.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // The RTF tests need a QApplication (fonts, widgets) on the offscreen platform, with the font
 // substitutions the program installs at start.
-#include "forms/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // The read-only box: loading files, its line count at a width, lines that fit the line pitch.
-#include "forms/richtextbox.h"
+#include "richtextbox.h"
 #include "runtimeerror.h"
 
 #include <QAbstractTextDocumentLayout>

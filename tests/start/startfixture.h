@@ -1,8 +1,8 @@
 #pragma once
 
-#include "practice/public.h"
+#include "public.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 #include "programfolder.h"
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"

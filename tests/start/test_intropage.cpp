@@ -2,13 +2,13 @@
 // type of question 1.
 #include "startfixture.h"
 
-#include "practice/form2.h"
-#include "practice/form3.h"
-#include "practice/form4.h"
-#include "practice/form5.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
 
-#include "forms/image.h"
-#include "forms/label.h"
+#include "image.h"
+#include "label.h"
 #include "runtimeerror.h"
 
 #include <QFile>

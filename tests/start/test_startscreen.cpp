@@ -2,13 +2,13 @@
 // of "START" and the start of a practice.
 #include "startfixture.h"
 
-#include "practice/form0.h"
-#include "practice/form1.h"
-#include "practice/form2.h"
+#include "form0.h"
+#include "form1.h"
+#include "form2.h"
 
-#include "forms/colors.h"
-#include "forms/combobox.h"
-#include "forms/label.h"
+#include "colors.h"
+#include "combobox.h"
+#include "label.h"
 #include "runtimeerror.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-list(APPEND PLATFORM_SOURCES
+list(APPEND QOR_SOURCES
   db/variant.h db/variant.cpp
   db/connection.h db/connection.cpp
   db/recordset.h db/recordset.cpp

@@ -3,7 +3,7 @@
 #include "colors.h"
 #include "runtimeerror.h"
 
-#include "db/connection.h"
+#include "connection.h"
 
 #include <QPainter>
 

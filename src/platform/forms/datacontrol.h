@@ -2,8 +2,8 @@
 
 #include "twips.h"
 
-#include "db/recordset.h"
-#include "db/variant.h"
+#include "recordset.h"
+#include "variant.h"
 
 #include <QJsonObject>
 #include <QStringList>

@@ -1,5 +1,5 @@
 # The data grid and the data control it is bound to.
-list(APPEND PLATFORM_SOURCES
+list(APPEND QOR_SOURCES
   forms/datacontrol.h forms/datacontrol.cpp
   forms/grid.h forms/grid.cpp
 )

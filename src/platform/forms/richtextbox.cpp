@@ -1,6 +1,6 @@
 #include "richtextbox.h"
 
-#include "rtf/rtfreader.h"
+#include "rtfreader.h"
 #include "runtimeerror.h"
 
 #include <QAbstractTextDocumentLayout>

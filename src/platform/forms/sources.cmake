@@ -1,4 +1,4 @@
-list(APPEND PLATFORM_SOURCES
+list(APPEND QOR_SOURCES
   forms/twips.h forms/twips.cpp
   forms/colors.h forms/colors.cpp
   forms/fonts.h forms/fonts.cpp
@@ -15,4 +15,5 @@ list(APPEND PLATFORM_SOURCES
   forms/forms.h forms/forms.cpp
   forms/formlayout.h forms/formlayout.cpp
   forms/application.h forms/application.cpp
+  forms/messagebox.h forms/messagebox.cpp
 )

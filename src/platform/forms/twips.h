@@ -1,21 +1,12 @@
 #pragma once
 
+#include "units.h"
+
 #include <QRect>
 
 class QWidget;
 
 namespace platform {
-
-constexpr double TwipsPerPixel = 15.0; // at 96 dpi
-
-inline int twipsToPixels(double twips)
-{
-    return static_cast<int>(twips / TwipsPerPixel + (twips >= 0 ? 0.5 : -0.5));
-}
-inline double pixelsToTwips(int pixels)
-{
-    return pixels * TwipsPerPixel;
-}
 
 // Keeps a control's position and size in twips as floating-point numbers, so that code reads
 // back exactly the twips it set; the widget is placed by rounding to pixels.

@@ -1,6 +1,6 @@
 #include "rtfdocumentbuilder.h"
 
-#include "forms/twips.h"
+#include "units.h"
 
 #include <QImage>
 #include <QTextDocument>

@@ -2,7 +2,7 @@
 
 #include "rtftokenizer.h"
 
-#include "forms/twips.h"
+#include "units.h"
 
 #include <QBuffer>
 #include <QImageReader>

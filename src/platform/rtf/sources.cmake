@@ -1,4 +1,4 @@
-list(APPEND PLATFORM_SOURCES
+list(APPEND QOR_SOURCES
   rtf/rtfreader.h rtf/rtfreader.cpp
   rtf/rtftokenizer.h rtf/rtftokenizer.cpp
   rtf/rtfkeywords.h rtf/rtfkeywords.cpp

@@ -1,6 +1,6 @@
 // libFuzzer entry for the RTF reader: any bytes must read without a crash, a sanitizer report, a
 // hang or unbounded memory.
-#include "rtf/rtfreader.h"
+#include "rtfreader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

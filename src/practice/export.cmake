@@ -1,3 +1,0 @@
-list(APPEND SCREEN_SOURCES
-  practice/recordexport.h practice/recordexport.cpp
-)

@@ -1,4 +1,0 @@
-list(APPEND SCREEN_SOURCES
-  practice/public.h practice/public.cpp
-  practice/optionlayout.h practice/optionlayout.cpp
-)

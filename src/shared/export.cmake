@@ -1,0 +1,3 @@
+list(APPEND QOR_SOURCES
+  shared/recordexport.h shared/recordexport.cpp
+)
