@@ -1,6 +1,6 @@
 #include "form0.h"
 
-#include "forms/forms.h"
+#include "forms.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
