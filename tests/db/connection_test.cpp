@@ -134,6 +134,25 @@ TEST(Connection, FilesThatAreNotDatabasesAreRefusedByPath)
     EXPECT_TRUE(folder.message().contains(database.folder())) << folder.what();
 }
 
+// A refused open leaves nothing behind for the next open of the same path: the file is refused
+// again, by its path, and not at the first query of a connection that seemed to open.
+TEST(Connection, AFileRefusedOnceIsRefusedAtEveryOpen)
+{
+    QorDatabase database;
+    QFile file(database.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("garbage, not an SQLite file at all. ").repeated(200));
+    file.close();
+
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        const RuntimeError error = openError(database.connectionString());
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::Database) << "attempt " << attempt;
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("Not a database: ")))
+            << "attempt " << attempt << ": " << error.what();
+        EXPECT_TRUE(error.message().contains(database.path())) << error.what();
+    }
+}
+
 TEST(Connection, ConnectionStringWithoutDataSourceIsRefused)
 {
     const RuntimeError error = openError(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0"));

@@ -125,7 +125,9 @@ std::shared_ptr<Database> Database::open(const QString &path)
     sqlite3 *raw = nullptr;
     // No SQLITE_OPEN_CREATE: a file that vanished since the check above is not recreated empty.
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-    std::shared_ptr<Database> database(new Database(path, raw));
+    // Closed, never pooled, unless the open and the probe below pass: only a Database made from
+    // a good open may hand its handle to the next connection.
+    std::unique_ptr<sqlite3, Closer> opened(raw);
     if (rc != SQLITE_OK) {
         const QString reason
             = raw ? QString::fromUtf8(sqlite3_errmsg(raw)) : QString::fromUtf8(sqlite3_errstr(rc));
@@ -148,7 +150,7 @@ std::shared_ptr<Database> Database::open(const QString &path)
     if (probe != SQLITE_OK)
         throw RuntimeError(Kind::Database,
             QStringLiteral("Not a database: %1 (%2)").arg(path, QString::fromUtf8(sqlite3_errmsg(raw))));
-    return database;
+    return std::shared_ptr<Database>(new Database(path, opened.release()));
 }
 
 void Database::check(int rc, const QString &what) const
