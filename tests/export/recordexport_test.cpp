@@ -192,6 +192,34 @@ TEST_F(RecordExportTest, TwoExportsInOneMinuteLeaveOneFileHoldingTheSecond)
     EXPECT_EQ(earlier.readAll(), first);
 }
 
+// A user's copies beside an export, whatever their suffix, are theirs: two exports in that
+// minute replace the export and leave every copy as it was.
+TEST_F(RecordExportTest, CopiesBesideAnExportSurviveTwoExportsInItsMinute)
+{
+    clock.setMoment(at(6, 20, 1));
+    RecordExport();
+    ASSERT_EQ(records().size(), 1);
+    const QString name = records().first();
+    const QStringList copies{name + QStringLiteral(".backup"), name + QStringLiteral(".orig01"),
+                             name + QStringLiteral(".AbC123")};
+    for (const QString &copy : copies) {
+        QFile file(recordFile(copy));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(copy.toUtf8());
+    }
+
+    clock.setMoment(at(6, 20, 30));
+    RecordExport();
+    clock.setMoment(at(6, 20, 59));
+    RecordExport();
+
+    QStringList expected = copies + QStringList{name};
+    expected.sort();
+    EXPECT_EQ(records(), expected);
+    for (const QString &copy : copies)
+        EXPECT_EQ(readAll(recordFile(copy)), copy.toUtf8()) << copy.toStdString();
+}
+
 TEST_F(RecordExportTest, AFailedWriteLeavesTheEarlierFileOfTheMinuteIntact)
 {
     RecordExport();

@@ -188,22 +188,40 @@ TEST(TextOutput, TargetThatIsAFolderThrowsNamingThePath)
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("taken")});
 }
 
-TEST(TextOutput, ClearsWhatAnInterruptedWriteOfTheSameFileLeftBehind)
+// A write killed while its temporary file had a name leaves ".<name>.qor-partial-XXXXXX"; the
+// next write of that file removes it, and nothing else: not the leftover of another file, not a
+// user's own copies, whatever their suffix.
+TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
 {
     QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("做题记录7-12-26 05：05.txt"));
+    const QString name = QStringLiteral("做题记录7-12-26 05：05.txt");
+    const QString target = dir.filePath(name);
     writeBytes(target, QByteArrayLiteral("first\r\n"));
-    // A write killed between linking its temporary file and renaming it over the target.
-    writeBytes(target + QStringLiteral(".MFRXbv"), QByteArrayLiteral("half"));
-    const QString otherExport = dir.filePath(QStringLiteral("做题记录7-12-26 05：06.txt"));
-    writeBytes(otherExport, QByteArrayLiteral("other\r\n"));
-    writeBytes(otherExport + QStringLiteral(".Qw12Er"), QByteArrayLiteral("half"));
+    const QString otherName = QStringLiteral("做题记录7-12-26 05：06.txt");
+    writeBytes(dir.filePath(otherName), QByteArrayLiteral("other\r\n"));
+    const QStringList kept{
+        name + QStringLiteral(".AbC123"), // six letters and digits, as Qt's own temporary names
+        name + QStringLiteral(".backup"),
+        name + QStringLiteral(".orig01"),
+        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC12"), // one short
+        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC1234"), // one long
+        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC-12"),
+        QStringLiteral(".") + otherName + QStringLiteral(".qor-partial-Qw12Er"),
+    };
+    for (const QString &entry : kept)
+        writeBytes(dir.filePath(entry), entry.toUtf8());
+    writeBytes(dir.filePath(QStringLiteral(".") + name + QStringLiteral(".qor-partial-MFRXbv")),
+               QByteArrayLiteral("half"));
 
-    TextOutput::writeFile(target, {QStringLiteral("second")}, TextOutput::Folder::MustExist);
+    for (const char *content : {"second", "third"})
+        TextOutput::writeFile(target, {QString::fromLatin1(content)}, TextOutput::Folder::MustExist);
 
-    EXPECT_EQ(readAll(target), QByteArrayLiteral("second\r\n"));
-    EXPECT_EQ(entries(dir.path()),
-              (QStringList{QStringLiteral("做题记录7-12-26 05：05.txt"),
-                           QStringLiteral("做题记录7-12-26 05：06.txt"),
-                           QStringLiteral("做题记录7-12-26 05：06.txt.Qw12Er")}));
+    EXPECT_EQ(readAll(target), QByteArrayLiteral("third\r\n"));
+    QStringList expected = kept + QStringList{name, otherName};
+    expected.sort();
+    QStringList left = entries(dir.path());
+    left.sort();
+    EXPECT_EQ(left, expected);
+    for (const QString &entry : kept)
+        EXPECT_EQ(readAll(dir.filePath(entry)), entry.toUtf8()) << entry.toStdString();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +11,12 @@ namespace platform {
 // file and an earlier file of the same name stays intact until the new one is complete. Text is
 // UTF-8 (the system code page here) without a byte-order mark; every line ends with CR LF.
 // Every failure throws RuntimeError naming the path.
+//
+// The temporary file has no name while it is written (where the file system allows) and is named
+// ".<name>.qor-partial-XXXXXX" (X: six letters or digits) only for the moment before the rename,
+// or for the whole write elsewhere. A write killed with such a file in the folder leaves it
+// behind; the next write of the same file removes it, and only files of that form: a user's own
+// "<name>.backup" or "<name>.orig01" beside it stays.
 class TextOutput
 {
 public:
@@ -21,7 +26,8 @@ public:
     };
 
     // Opens the temporary file. Throws RuntimeError(FileNotFound) when the folder is missing and
-    // must exist, RuntimeError(FileIo) when it cannot be created or written into.
+    // must exist, RuntimeError(FileIo) when it cannot be created or written into, or when the
+    // target is a folder.
     explicit TextOutput(const QString &path, Folder folder = Folder::MustExist);
     ~TextOutput(); // without commit(): the temporary file goes, the target stays as it was
 
@@ -29,7 +35,7 @@ public:
     TextOutput &operator=(const TextOutput &) = delete;
 
     void writeLine(const QString &line);
-    // Flushes and syncs the temporary file to disk, then renames it over the target.
+    // Syncs the temporary file to disk, renames it over the target and syncs the folder.
     void commit();
 
     QString path() const { return m_path; }
@@ -41,10 +47,16 @@ public:
                           Folder folder = Folder::MustExist);
 
 private:
+    void openTemporaryFile();
+    void nameTemporaryFile();
+    void discardTemporaryFile() noexcept;
     [[noreturn]] void fail(const QString &what) const;
+    [[noreturn]] void failWithErrno(const QString &what) const;
 
     QString m_path;
-    QSaveFile m_file;
+    QString m_folder;
+    QString m_temporaryPath; // empty while the temporary file has no name
+    int m_fd = -1;
     bool m_committed = false;
 };
 
