@@ -25,13 +25,22 @@ std::runtime_error systemError(const std::string &what, int error)
 } // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string> &argv, Stdout out,
-                           const std::string &stderrPath)
+                           const std::string &stderrPath, Stdin in)
 {
     if (argv.empty())
         throw std::runtime_error("no program to start");
     int pipeEnds[2] = {-1, -1};
     if (out == Stdout::Capture && ::pipe2(pipeEnds, O_CLOEXEC) != 0)
         throw systemError("pipe for " + argv[0], errno);
+    int inputEnds[2] = {-1, -1};
+    if (in == Stdin::Held && ::pipe2(inputEnds, O_CLOEXEC) != 0) {
+        const int error = errno;
+        if (out == Stdout::Capture) {
+            ::close(pipeEnds[0]);
+            ::close(pipeEnds[1]);
+        }
+        throw systemError("input pipe for " + argv[0], error);
+    }
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -39,6 +48,8 @@ ChildProcess::ChildProcess(const std::vector<std::string> &argv, Stdout out,
         posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     else
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (in == Stdin::Held)
+        posix_spawn_file_actions_adddup2(&actions, inputEnds[0], STDIN_FILENO);
     if (!stderrPath.empty())
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath.c_str(),
                                          O_WRONLY | O_CREAT | O_APPEND, 0644);
@@ -53,11 +64,16 @@ ChildProcess::ChildProcess(const std::vector<std::string> &argv, Stdout out,
     posix_spawn_file_actions_destroy(&actions);
     if (out == Stdout::Capture)
         ::close(pipeEnds[1]);
+    if (in == Stdin::Held)
+        ::close(inputEnds[0]);
     if (rc != 0) {
         if (out == Stdout::Capture)
             ::close(pipeEnds[0]);
+        if (in == Stdin::Held)
+            ::close(inputEnds[1]);
         throw systemError("cannot start " + argv[0], rc);
     }
+    m_stdin = inputEnds[1];
     m_stdout = out == Stdout::Capture ? pipeEnds[0] : -1;
     m_eof = out == Stdout::Discard;
 }
@@ -70,6 +86,7 @@ ChildProcess::~ChildProcess()
     }
     if (m_stdout >= 0)
         ::close(m_stdout);
+    releaseInput();
 }
 
 bool ChildProcess::fillBuffer(int timeoutMs)
@@ -120,10 +137,18 @@ void ChildProcess::kill()
         ::kill(m_pid, SIGKILL);
 }
 
+void ChildProcess::releaseInput()
+{
+    if (m_stdin >= 0)
+        ::close(m_stdin);
+    m_stdin = -1;
+}
+
 ChildProcess::Result ChildProcess::wait()
 {
     if (m_reaped)
         return m_result;
+    releaseInput();
     // Drain the pipe so a child blocked on a full pipe can end; its end closes the pipe.
     std::string line;
     while (!m_eof) {

@@ -12,6 +12,9 @@ class ChildProcess
 {
 public:
     enum class Stdout { Capture, Discard };
+    // Held: the child's standard input is a pipe we keep open until releaseInput() or wait(), so a
+    // child that reads it to its end waits for us.
+    enum class Stdin { Inherit, Held };
 
     struct Result
     {
@@ -24,7 +27,7 @@ public:
     // Starts argv[0] (a path; PATH is searched when it holds no '/'). `stderrPath` empty: the
     // child shares our standard error. Throws std::runtime_error when it cannot be started.
     ChildProcess(const std::vector<std::string> &argv, Stdout out,
-                 const std::string &stderrPath = {});
+                 const std::string &stderrPath = {}, Stdin in = Stdin::Inherit);
     ~ChildProcess(); // a child still running is killed and reaped
 
     ChildProcess(const ChildProcess &) = delete;
@@ -35,8 +38,9 @@ public:
     bool readLine(std::string &line, int timeoutMs);
     bool timedOut() const { return m_timedOut; }
 
-    void kill();   // SIGKILL
-    Result wait(); // reads the rest of the output, then reaps
+    void kill();         // SIGKILL
+    void releaseInput(); // closes a held standard input: the child reads its end
+    Result wait();       // releases the input, reads the rest of the output, then reaps
 
     // Every complete line read so far, each ending with '\n'; a line the child did not finish
     // (cut by a kill) is left out.
@@ -47,6 +51,7 @@ private:
 
     int m_pid = -1;
     int m_stdout = -1;
+    int m_stdin = -1; // our end of a held standard input
     bool m_reaped = false;
     bool m_eof = false;
     bool m_timedOut = false;

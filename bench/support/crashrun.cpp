@@ -18,11 +18,13 @@ void spin(long iterations)
 
 Outcome run(const Plan &plan)
 {
+    // Held at its end, the driver is still running when a kill after its last line comes.
     benchsupport::ChildProcess child(
         {plan.driver, plan.folder.toStdString(), "--seed", std::to_string(plan.seed),
          "--practices", std::to_string(plan.practices), "--sets", plan.sets.toStdString(),
-         "--export-every", std::to_string(plan.exportEvery)},
-        benchsupport::ChildProcess::Stdout::Capture, plan.stderrPath);
+         "--export-every", std::to_string(plan.exportEvery), "--hold"},
+        benchsupport::ChildProcess::Stdout::Capture, plan.stderrPath,
+        benchsupport::ChildProcess::Stdin::Held);
 
     Outcome outcome;
     std::string line;
@@ -41,6 +43,8 @@ Outcome run(const Plan &plan)
             spin(plan.spinIterations);
             child.kill();
             killSent = true;
+        } else if (line == "FINISHED") {
+            child.releaseInput(); // the kill point lies beyond its last line: let it end
         }
     }
     if (child.timedOut()) {

@@ -26,7 +26,8 @@ struct Plan
 
 struct Outcome
 {
-    bool killed = false;     // the kill landed while it ran
+    bool killed = false;     // the kill landed while it ran (always, for a kill point that lies
+                             // within its report lines: the driver waits at its end)
     bool finished = false;   // it ended by itself, reporting FINISHED with status 0
     bool failed = false;     // it ended by itself otherwise, or stopped reporting for a minute
     int linesSeen = 0;

@@ -8,7 +8,9 @@
 //   EXPORT <set> / EXPORTED <set>       around an export of the attempt record
 //   RESULTS <set>, REVIEWED <set> <question>, DONE <set>, FINISHED
 // Usage: qor-practice-driver <program folder> [--seed N] [--practices N] [--sets 3,8]
-//        [--export-every N] [--reviews N]
+//        [--export-every N] [--reviews N] [--hold]
+// --hold: after FINISHED, wait for the end of standard input before ending, so a parent that
+// kills it after any of its report lines always finds it running.
 #include "practicesteps.h"
 
 #include "public.h"
@@ -36,6 +38,7 @@ struct Options
     QList<int> sets = {3};
     int exportEvery = 0; // 0: no exports during the questions
     int reviews = 3;     // review screens opened from the results screen
+    bool hold = false;   // wait for the end of standard input before ending
 };
 
 void report(const QString &line)
@@ -48,7 +51,7 @@ void report(const QString &line)
 [[noreturn]] void usage()
 {
     std::fprintf(stderr, "usage: qor-practice-driver <program folder> [--seed N] [--practices N] "
-                         "[--sets 3,8] [--export-every N] [--reviews N]\n");
+                         "[--sets 3,8] [--export-every N] [--reviews N] [--hold]\n");
     std::exit(2);
 }
 
@@ -58,8 +61,15 @@ Options parse(const QStringList &args)
     if (args.size() < 2)
         usage();
     options.folder = args[1];
-    for (int i = 2; i + 1 < args.size(); i += 2) {
+    for (int i = 2; i < args.size(); i += 2) {
         const QString &name = args[i];
+        if (name == QLatin1String("--hold")) {
+            options.hold = true;
+            --i;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            usage();
         const QString &value = args[i + 1];
         if (name == QLatin1String("--seed")) {
             options.seed = value.toUInt();
@@ -77,7 +87,7 @@ Options parse(const QStringList &args)
             usage();
         }
     }
-    if (args.size() % 2 != 0 || options.sets.isEmpty())
+    if (options.sets.isEmpty())
         usage();
     return options;
 }
@@ -153,5 +163,10 @@ int main(int argc, char **argv)
         return 1;
     }
     report(QStringLiteral("FINISHED"));
+    if (options.hold) {
+        char buffer[256];
+        while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {
+        }
+    }
     return 0;
 }

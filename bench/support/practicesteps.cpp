@@ -18,6 +18,7 @@
 #include "forms.h"
 #include "grid.h"
 #include "optionbutton.h"
+#include "timer.h"
 #include "messagebox.h"
 
 #include <QCoreApplication>
@@ -42,8 +43,14 @@ template<class Review> void closeIfLoaded()
 }
 } // namespace
 
+bool ScriptedTicksOnly::eventFilter(QObject *watched, QEvent *event)
+{
+    return event->type() == QEvent::Timer && qobject_cast<platform::Timer *>(watched->parent());
+}
+
 ScriptedApplication::ScriptedApplication(int &argc, char **argv) : m_app(prepared(argc), argv)
 {
+    m_app.installEventFilter(&m_ticks);
     platform::installFontSubstitutions();
     platform::setMessageBoxResponder([](const platform::MessageBoxCall &call) {
         return call.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes

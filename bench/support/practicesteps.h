@@ -2,6 +2,7 @@
 
 #include "application.h"
 
+#include <QObject>
 #include <QString>
 
 #include <random>
@@ -13,9 +14,22 @@ class QuestionScreen;
 // and the in-process benchmark.
 namespace practicesteps {
 
+// Keeps the screens' 1000 ms timers from ticking on their own while it is installed on the
+// application: in a scripted practice the script calls the tick handlers, and a tick of the wall
+// clock (a press that took over a second) would add a second the script never counted.
+class ScriptedTicksOnly : public QObject
+{
+public:
+    explicit ScriptedTicksOnly(QObject *parent = nullptr) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 // The application of a process that runs screens without a user: the offscreen platform unless
 // one is chosen, Qt's note that it cannot raise windows dropped, the program's font
-// substitutions, and every message box answered with its first button (OK or Yes).
+// substitutions, every message box answered with its first button (OK or Yes), and the clock
+// ticked by the script only.
 class ScriptedApplication
 {
 public:
@@ -24,6 +38,7 @@ public:
 private:
     static int &prepared(int &argc); // runs before the application object exists
     platform::Application m_app;
+    ScriptedTicksOnly m_ticks;
 };
 
 // Runs what the event loop runs between two clicks, the deletes that Unload posted included.

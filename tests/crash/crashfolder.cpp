@@ -72,6 +72,23 @@ void CrashFolder::execute(const QString &sql) const
         throw std::runtime_error(sql.toStdString() + ": " + error);
 }
 
+QString CrashFolder::text(const QString &sql) const
+{
+    sqlite3 *db = nullptr;
+    QString value;
+    if (sqlite3_open_v2(QFile::encodeName(databasePath()).constData(), &db, SQLITE_OPEN_READONLY,
+                        nullptr) == SQLITE_OK) {
+        sqlite3_stmt *statement = nullptr;
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK
+            && sqlite3_step(statement) == SQLITE_ROW)
+            value = QString::fromUtf8(
+                reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return value;
+}
+
 void CrashFolder::writeRecord(const QString &name, const QByteArray &bytes) const
 {
     QFile file(recordFolder() + QLatin1Char('/') + name);

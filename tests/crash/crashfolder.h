@@ -18,6 +18,8 @@ public:
 
     // Runs one statement on the database (the test's own edits of attempt columns).
     void execute(const QString &sql) const;
+    // The first column of the first row a query finds, as text ("" for none or Null).
+    QString text(const QString &sql) const;
     // Writes a file into the record folder.
     void writeRecord(const QString &name, const QByteArray &bytes) const;
 

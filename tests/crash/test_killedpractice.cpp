@@ -1,7 +1,8 @@
 // Practices in a child process killed with SIGKILL at random points (drawn from a fixed seed):
 // after every kill the program folder holds whole answers, the reported ones among them, and
 // whole exports only. The state carries over from kill to kill, as it does for a user whose
-// program was killed and started again.
+// program was killed and started again. The driver waits at its end and its clock ticks only
+// when the script says, so every drawn kill lands and every run is the same on a slow machine.
 #include "crashcheck.h"
 #include "crashfolder.h"
 #include "crashrun.h"
@@ -42,13 +43,13 @@ TEST(KilledPracticeTest, EveryKillLeavesWholeAnswersAndWholeExports)
     CrashFolder folder(true);
     std::mt19937 random(611);
     std::string log;
-    int kills = 0;
     for (unsigned run = 1; run <= 12; ++run) {
         crashrun::Plan plan = planFor(folder, run);
         crashrun::drawKillPoint(plan, random, ReportLines, MaxSpin);
         const crashrun::Outcome outcome = crashrun::run(plan);
         ASSERT_FALSE(outcome.failed) << "run " << run << ": " << outcome.failure;
-        kills += outcome.killed ? 1 : 0;
+        ASSERT_TRUE(outcome.killed) << "run " << run << " ended before its kill after line "
+                                    << plan.killAfterLines << " " << plan.killAfterKind;
         log += outcome.log;
 
         const crashcheck::Findings findings = crashcheck::checkFolder(folder.path(), log);
@@ -56,7 +57,6 @@ TEST(KilledPracticeTest, EveryKillLeavesWholeAnswersAndWholeExports)
             << "run " << run << ", killed after report line " << plan.killAfterLines << ":\n"
             << joined(findings.violations);
     }
-    EXPECT_GE(kills, 10);
 }
 
 // The first export of a practice saves a blank into every unanswered row, one durable update

@@ -3,7 +3,7 @@
 #include "handlerguard.h"
 namespace platform {
 
-Timer::Timer(QObject *parent) : QObject(parent)
+Timer::Timer(QObject *parent) : QObject(parent), m_timer(this)
 {
     m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, [this] { runHandler([this] { emit tick(); }); });

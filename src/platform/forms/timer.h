@@ -26,7 +26,7 @@ signals:
     void tick();
 
 private:
-    QTimer m_timer;
+    QTimer m_timer; // a child of the control, so an event filter can tell its ticks apart
     bool m_enabled = true;
     bool m_formLoaded = false;
 };
