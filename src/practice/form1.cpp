@@ -3,6 +3,7 @@
 #include "form0.h"
 #include "form2.h"
 #include "public.h"
+#include "screenlooks.h"
 
 #include "colors.h"
 #include "combobox.h"
@@ -11,8 +12,6 @@
 #include "messagebox.h"
 
 namespace {
-constexpr quint32 StartNormalColor = 0x400000;  // navy
-constexpr quint32 StartPressedColor = 0x7259;   // olive
 constexpr double StartNormalPoints = 16;
 constexpr double StartPressedPoints = 17;
 constexpr int EnterKey = 13;
@@ -68,13 +67,13 @@ void Form1::Label2_Click()
 
 void Form1::Label2_MouseDown()
 {
-    Label2->setForeColor(platform::colorFromBgr(StartPressedColor));
+    Label2->setForeColor(platform::colorFromBgr(ScreenLooks::LinkPressedColor));
     Label2->setFontSize(StartPressedPoints);
 }
 
 void Form1::Form_MouseMove()
 {
-    Label2->setForeColor(platform::colorFromBgr(StartNormalColor));
+    Label2->setForeColor(platform::colorFromBgr(ScreenLooks::LinkColor));
     Label2->setFontSize(StartNormalPoints);
 }
 

@@ -1,8 +1,7 @@
 #include "form2.h"
 
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
+#include "questionscreens.h"
+
 #include "public.h"
 
 #include "recordset.h"
@@ -92,11 +91,7 @@ void Form2::Image1_Click()
                      platform::db::adLockOptimistic);
     // Exact, case-sensitive comparisons, each reading the column anew; any other type opens
     // nothing and leaves only the backdrop.
-    if (Public::Rs->field(QStringLiteral("题型")).equals(QStringLiteral("CR")))
-        openQuestionScreen<Form4>();
-    else if (Public::Rs->field(QStringLiteral("题型")).equals(QStringLiteral("SC")))
-        openQuestionScreen<Form3>();
-    else if (Public::Rs->field(QStringLiteral("题型")).equals(QStringLiteral("RC")))
-        openQuestionScreen<Form5>();
+    withQuestionScreenFor(QuestionTypes::named(Public::Rs->field(QuestionTypes::Column)),
+                          []<class Screen>() { openQuestionScreen<Screen>(); });
     Unload();
 }

@@ -3,7 +3,7 @@
 #include "public.h"
 
 Form3::Form3()
-    : QuestionScreen(QStringLiteral(":/layouts/form3.json"), QStringLiteral("SC"),
+    : QuestionScreen(QStringLiteral(":/layouts/form3.json"), QuestionType::SC,
                      QStringLiteral("RichTextBox1"))
 {
 }

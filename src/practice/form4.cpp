@@ -3,7 +3,7 @@
 #include "public.h"
 
 Form4::Form4()
-    : QuestionScreen(QStringLiteral(":/layouts/form4.json"), QStringLiteral("CR"),
+    : QuestionScreen(QStringLiteral(":/layouts/form4.json"), QuestionType::CR,
                      QStringLiteral("RichTextBox1"))
 {
 }

@@ -21,7 +21,7 @@ QString SingleText(double value)
 }
 
 Form5::Form5()
-    : QuestionScreen(QStringLiteral(":/layouts/form5.json"), QStringLiteral("RC"),
+    : QuestionScreen(QStringLiteral(":/layouts/form5.json"), QuestionType::RC,
                      QStringLiteral("RichTextBox2"))
 {
     RichTextBox1 = control<platform::RichTextBox>(QStringLiteral("RichTextBox1"));
@@ -76,14 +76,8 @@ void Form5::ShowNextQuestionHere()
     SetOptionTextsFromRow();
     // The options show the row's stored letter; an empty one clears them, and anything else
     // (a blank, Null) leaves the tick of the answer just given.
-    const platform::db::Variant stored = Public::Rs->field(QStringLiteral("做题记录"));
-    const QString letters = QStringLiteral("ABCDE");
-    for (int k = 0; k < 5; ++k) {
-        if (stored.equals(letters.mid(k, 1)))
-            optionButtons()[k]->setValue(true);
-    }
-    if (stored.equals(QString()))
-        ClearOptions();
+    OptionLayout::TickStoredLetter(optionButtons(),
+                                   Public::Rs->field(QStringLiteral("做题记录")));
     Public::Rs.reset();
     Public::Conn->Close();
 

@@ -1,16 +1,12 @@
 #include "form6.h"
 
 #include "public.h"
+#include "screenlooks.h"
 
 #include "colors.h"
 #include "forms.h"
 #include "label.h"
 #include "form7.h"
-
-namespace {
-const QColor LinkColor = platform::colorFromBgr(0x400000);
-const QColor LinkPressedColor = platform::colorFromBgr(0x7259);
-} // namespace
 
 Form6::Form6() : Form(QStringLiteral(":/layouts/form6.json"))
 {
@@ -27,12 +23,12 @@ void Form6::Form_Load()
 
 void Form6::Form_MouseMove()
 {
-    Label2->setForeColor(LinkColor);
+    Label2->setForeColor(platform::colorFromBgr(ScreenLooks::LinkColor));
 }
 
 void Form6::Label2_MouseDown()
 {
-    Label2->setForeColor(LinkPressedColor);
+    Label2->setForeColor(platform::colorFromBgr(ScreenLooks::LinkPressedColor));
 }
 
 void Form6::Label2_Click()

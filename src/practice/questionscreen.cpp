@@ -1,11 +1,11 @@
 #include "questionscreen.h"
 
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
 #include "form6.h"
+#include "questionscreens.h"
+
 #include "public.h"
 #include "recordexport.h"
+#include "screenlooks.h"
 
 #include "recordset.h"
 #include "forms.h"
@@ -21,11 +21,6 @@ using platform::db::adOpenStatic;
 using platform::db::adLockOptimistic;
 
 namespace {
-const QString OptionLetters[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                                 QStringLiteral("D"), QStringLiteral("E")};
-const QString RightMark = QStringLiteral("\u221A"); // √
-const QString WrongMark = QStringLiteral("\u00D7"); // ×
-
 QString twoDigits(int value)
 {
     return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
@@ -37,7 +32,7 @@ QString TimeSpentText(int seconds)
     return twoDigits(seconds / 60) + QStringLiteral(":") + twoDigits(seconds % 60);
 }
 
-QuestionScreen::QuestionScreen(const QString &layoutResource, const QString &ownType,
+QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownType,
                                const QString &questionBoxName)
     : Form(layoutResource), m_ownType(ownType)
 {
@@ -81,8 +76,7 @@ void QuestionScreen::LoadQuestionText()
 
 void QuestionScreen::FitQuestionBox()
 {
-    m_questionBox->setHeightTwips(Public::LineCount(*m_questionBox) *
-                                  OptionLayout::LineHeightTwips);
+    OptionLayout::FitQuestionBox(*m_questionBox);
 }
 
 void QuestionScreen::ShowTitle()
@@ -119,7 +113,7 @@ void QuestionScreen::ReadOptionTexts()
 void QuestionScreen::SetOptionTextsFromRow()
 {
     for (int k = 0; k < 5; ++k) {
-        const QString column = OptionLetters[k];
+        const QString column = OptionLayout::Letter(k);
         m_optionTexts[k]->setCaption(Public::Rs->field(column).toText(
             QStringLiteral("field %1 of %2").arg(column, Public::SqlText)));
     }
@@ -227,7 +221,7 @@ void QuestionScreen::Image1_Click()
     Public::QuestionStartLeft = Public::SecondsLeft;
     for (int k = 0; k < 5; ++k) {
         if (m_options[k]->value())
-            Public::ChosenLetter = OptionLetters[k];
+            Public::ChosenLetter = OptionLayout::Letter(k);
     }
 
     RecordAnswer();
@@ -246,21 +240,12 @@ void QuestionScreen::Image1_Click()
     Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
     // Exact comparisons: another case, blanks around the letters, an empty text or Null name no
     // other screen, so such a question stays on this one.
-    const platform::db::Variant type = Public::Rs->field(QStringLiteral("题型"));
-    if (!type.equals(m_ownType)) {
-        if (type.equals(QStringLiteral("SC"))) {
-            SwitchTo<Form3>();
-            return;
-        }
-        if (type.equals(QStringLiteral("CR"))) {
-            SwitchTo<Form4>();
-            return;
-        }
-        if (type.equals(QStringLiteral("RC"))) {
-            SwitchTo<Form5>();
-            return;
-        }
-    }
+    const std::optional<QuestionType> type =
+        QuestionTypes::named(Public::Rs->field(QuestionTypes::Column));
+    if (type != m_ownType && withQuestionScreenFor(type, [this]<class Screen>() {
+            SwitchTo<Screen>();
+        }))
+        return;
     Public::Rs.reset();
     Public::Conn->Close();
     ShowNextQuestionHere();
@@ -293,7 +278,7 @@ void QuestionScreen::RecordAnswer()
     // matches nothing.
     const QString recorded = Public::Rs->field(QStringLiteral("做题记录")).joinText();
     const bool right = Public::Rs->field(QStringLiteral("答案")).equals(recorded);
-    Public::Rs->setField(QStringLiteral("正误"), right ? RightMark : WrongMark);
+    Public::Rs->setField(QStringLiteral("正误"), right ? ScreenLooks::RightMark : ScreenLooks::WrongMark);
     Public::Rs->setField(QStringLiteral("用时"), TimeSpentText(Public::QuestionSeconds));
     Public::Rs->Update();
     Public::Rs->Close();

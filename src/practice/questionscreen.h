@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optionlayout.h"
+#include "questiontype.h"
 
 #include "form.h"
 
@@ -55,7 +56,7 @@ public:
 protected:
     // `ownType` is the question type that keeps the next question on this screen;
     // `questionBoxName` the rich-text box the answer block is laid out under.
-    QuestionScreen(const QString &layoutResource, const QString &ownType,
+    QuestionScreen(const QString &layoutResource, QuestionType ownType,
                    const QString &questionBoxName);
 
     // Pieces of the set-ups, which run them in their own orders.
@@ -90,7 +91,7 @@ private:
     void RecordAnswer();
     template<class Screen> void SwitchTo();
 
-    QString m_ownType;
+    QuestionType m_ownType;
     platform::RichTextBox *m_questionBox;
     OptionLayout::Labels m_optionTexts{};
     OptionLayout::Buttons m_options{};

@@ -1,12 +1,12 @@
 #include "form10.h"
 
 #include "public.h"
+#include "questiontype.h"
 
 #include "richtextbox.h"
 
 namespace {
 const QString PassageKeyColumn = QStringLiteral("属性");
-const QString TypeColumn = QStringLiteral("题型");
 
 // The row of a question of the set under review in the shared recordset.
 void openRow(int question)
@@ -38,7 +38,7 @@ void Form10::Form_Load()
     RichTextBox1->LoadFile(Public::PassageFilePath(
         Public::SetNo, ownKey.isEmpty() ? RunPassageKey(Public::QuestionNo) : ownKey));
     RichTextBox2->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
-    RichTextBox2->setHeightTwips(Public::LineCount(*RichTextBox2) * OptionLayout::LineHeightTwips);
+    OptionLayout::FitQuestionBox(*RichTextBox2);
 
     ShowHeader();
 
@@ -58,7 +58,7 @@ QString Form10::RunPassageKey(int question)
     for (int earlier = question - 1; earlier >= 1; --earlier) {
         openRow(earlier);
         const bool inRun = !Public::Rs->EOF() &&
-                           Public::Rs->field(TypeColumn).equals(QStringLiteral("RC"));
+                           QuestionTypes::named(Public::Rs->field(QuestionTypes::Column)) == QuestionType::RC;
         const QString key = inRun ? Public::Rs->field(PassageKeyColumn).joinText() : QString();
         closeRow();
         if (!inRun)

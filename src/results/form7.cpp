@@ -6,7 +6,9 @@
 #include "form9.h"
 
 #include "public.h"
+#include "questiontype.h"
 #include "recordexport.h"
+#include "screenlooks.h"
 
 #include "colors.h"
 #include "datacontrol.h"
@@ -18,8 +20,6 @@
 #include <array>
 
 namespace {
-constexpr quint32 ExportNormalColor = 0x400000;  // navy
-constexpr quint32 ExportPressedColor = 0x7259;   // olive
 constexpr quint32 RightMarkColor = 0xFF00;       // green
 constexpr quint32 WrongMarkColor = 0xFF;         // red
 
@@ -29,10 +29,8 @@ constexpr int LetterColumn = 4; // 做题记录
 constexpr int MarkColumn = 5;   // 正误
 constexpr std::array<double, 7> ColumnWidthsTwips = {1250, 1250, 1600, 1250, 1250, 1800, 1250};
 
-const QString RightMark = QStringLiteral("√");
-const QString WrongMark = QStringLiteral("×");
-const std::array<QString, 3> Types = {QStringLiteral("SC"), QStringLiteral("CR"),
-                                      QStringLiteral("RC")};
+using ScreenLooks::RightMark;
+using ScreenLooks::WrongMark;
 } // namespace
 
 Form7::Form7() : Form(QStringLiteral(":/layouts/form7.json"))
@@ -108,9 +106,9 @@ void Form7::ShowAccuracy()
     for (int row = 1; row < MSHFlexGrid1->Rows(); ++row) {
         MSHFlexGrid1->setCol(TypeColumn);
         MSHFlexGrid1->setRow(row);
-        for (size_t type = 0; type < Types.size(); ++type) {
+        for (size_t type = 0; type < QuestionTypes::All.size(); ++type) {
             // Once a test matches, the current cell is the mark: the later tests never match.
-            if (MSHFlexGrid1->Text() != Types[type])
+            if (MSHFlexGrid1->Text() != QuestionTypes::name(QuestionTypes::All[type]))
                 continue;
             MSHFlexGrid1->setCol(MarkColumn);
             if (MSHFlexGrid1->Text() == RightMark)
@@ -122,9 +120,9 @@ void Form7::ShowAccuracy()
     MSHFlexGrid1->setCol(0);
 
     const std::array<platform::Label *, 3> captions = {Label5, Label6, Label7};
-    for (size_t type = 0; type < Types.size(); ++type)
-        captions[type]->setCaption(
-            Accuracy::AccuracyCaption(Types[type], right[type], count[type]));
+    for (size_t type = 0; type < QuestionTypes::All.size(); ++type)
+        captions[type]->setCaption(Accuracy::AccuracyCaption(
+            QuestionTypes::name(QuestionTypes::All[type]), right[type], count[type]));
 }
 
 void Form7::MSHFlexGrid1_DblClick()
@@ -138,20 +136,12 @@ void Form7::MSHFlexGrid1_DblClick()
     Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
                      platform::db::adLockOptimistic);
-    const platform::db::Variant type = Public::Rs->field(QStringLiteral("题型"));
-    if (type.equals(Types[0])) {
-        Public::Conn->Close();
-        platform::Forms::get<Form8>().Load();
-        platform::Forms::get<Form8>().Show();
-    } else if (type.equals(Types[1])) {
-        Public::Conn->Close();
-        platform::Forms::get<Form9>().Load();
-        platform::Forms::get<Form9>().Show();
-    } else if (type.equals(Types[2])) {
-        Public::Conn->Close();
-        platform::Forms::get<Form10>().Load();
-        platform::Forms::get<Form10>().Show();
-    }
+    QuestionTypes::withScreenFor<Form8, Form9, Form10>(
+        QuestionTypes::named(Public::Rs->field(QuestionTypes::Column)), []<class Screen>() {
+            Public::Conn->Close();
+            platform::Forms::get<Screen>().Load();
+            platform::Forms::get<Screen>().Show();
+        });
     Public::Rs.reset();
 }
 
@@ -162,7 +152,7 @@ void Form7::Label2_Click()
 
 void Form7::Label2_MouseDown()
 {
-    Label2->setForeColor(platform::colorFromBgr(ExportPressedColor));
+    Label2->setForeColor(platform::colorFromBgr(ScreenLooks::LinkPressedColor));
 }
 
 void Form7::Image3_Click()
@@ -190,6 +180,6 @@ void Form7::Image3_MouseUp()
 
 void Form7::Form_MouseMove()
 {
-    Label2->setForeColor(platform::colorFromBgr(ExportNormalColor));
+    Label2->setForeColor(platform::colorFromBgr(ScreenLooks::LinkColor));
     Image3->setPicture(Public::PicEndExam0);
 }

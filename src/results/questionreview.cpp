@@ -12,7 +12,7 @@ QuestionReview::QuestionReview(const QString &layoutResource) : ReviewScreen(lay
 void QuestionReview::Form_Load()
 {
     RichTextBox1->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
-    RichTextBox1->setHeightTwips(Public::LineCount(*RichTextBox1) * OptionLayout::LineHeightTwips);
+    OptionLayout::FitQuestionBox(*RichTextBox1);
     ShowHeader();
 
     Public::OpenDb();

@@ -13,7 +13,6 @@
 namespace {
 constexpr quint32 HideNormalColor = 0xFFFFFF;  // white
 constexpr quint32 HidePressedColor = 0xFFFF;   // yellow
-const QString Letters = QStringLiteral("ABCDE");
 } // namespace
 
 ReviewScreen::ReviewScreen(const QString &layoutResource) : Form(layoutResource)
@@ -63,7 +62,7 @@ void ReviewScreen::ShowHeader()
 void ReviewScreen::ShowOptionTexts(const platform::db::Recordset &row)
 {
     for (int k = 0; k < 5; ++k) {
-        const QString field = Letters.at(k);
+        const QString field = OptionLayout::Letter(k);
         m_labels[size_t(k)]->setCaption(
             row.field(field).toText(QStringLiteral("field %1 of %2").arg(field, row.source())));
     }
@@ -71,11 +70,5 @@ void ReviewScreen::ShowOptionTexts(const platform::db::Recordset &row)
 
 void ReviewScreen::TickStoredAnswer(const platform::db::Recordset &row)
 {
-    const platform::db::Variant stored = row.field(QStringLiteral("做题记录"));
-    for (int k = 0; k < 5; ++k) {
-        if (stored.equals(Letters.at(k)))
-            m_buttons[size_t(k)]->setValue(true);
-    }
-    if (stored.equals(QString()))
-        OptionLayout::ClearOptions(m_buttons);
+    OptionLayout::TickStoredLetter(m_buttons, row.field(QStringLiteral("做题记录")));
 }

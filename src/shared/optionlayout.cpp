@@ -1,7 +1,11 @@
 #include "optionlayout.h"
 
+#include "public.h"
+
 #include "label.h"
 #include "optionbutton.h"
+#include "richtextbox.h"
+#include "variant.h"
 
 #include <utility>
 
@@ -13,6 +17,16 @@ constexpr std::pair<int, int> SmallOptionFontList[] = {
     {24, 24}, {8, 12}, {13, 12}, {16, 13}, {18, 24}, {19, 26}, {20, 23},
 };
 } // namespace
+
+QString Letter(int k)
+{
+    return QString(QChar(u'A' + k));
+}
+
+void FitQuestionBox(platform::RichTextBox &box)
+{
+    box.setHeightTwips(Public::LineCount(box) * platform::RichTextBox::DefaultLinePitchTwips);
+}
 
 void LayOut(const platform::TwipsGeometry &questionBox, const Labels &labels,
             const Buttons &buttons)
@@ -46,6 +60,16 @@ void ClearOptions(const Buttons &buttons)
 {
     for (platform::OptionButton *button : buttons)
         button->setValue(false);
+}
+
+void TickStoredLetter(const Buttons &buttons, const platform::db::Variant &stored)
+{
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        if (stored.equals(Letter(int(k))))
+            buttons[k]->setValue(true);
+    }
+    if (stored.equals(QString()))
+        ClearOptions(buttons);
 }
 
 } // namespace OptionLayout

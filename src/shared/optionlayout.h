@@ -1,23 +1,35 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 namespace platform {
 class Label;
 class OptionButton;
+class RichTextBox;
 class TwipsGeometry;
+namespace db {
+class Variant;
+}
 } // namespace platform
 
 // The answer block under a question: the five option texts and their buttons, placed below the
 // question box after every question is loaded, on the question and the review screens.
 namespace OptionLayout {
 
-constexpr double LineHeightTwips = 345;      // one text line of a question box
 constexpr double OptionSpacingTwips = 270;   // between the box and label 1, and between labels
 constexpr double OptionButtonDropTwips = 50; // a button stands this far below its label's top
 
 using Labels = std::array<platform::Label *, 5>;
 using Buttons = std::array<platform::OptionButton *, 5>;
+
+// The letter of option k (0 to 4): "A" to "E", as the option text columns are named and the
+// 做题记录 column stores an answer.
+QString Letter(int k);
+
+// The question box made as high as its text's lines at the box's line pitch.
+void FitQuestionBox(platform::RichTextBox &box);
 
 // Label 1 stands the box's height (not its bottom) plus the spacing down; every further label
 // the spacing below the label above; each button a little below its label. Positions are
@@ -32,5 +44,9 @@ void ApplyOptionFontRule(const Labels &labels, int set, int question);
 
 // Ticks nothing: every option clear.
 void ClearOptions(const Buttons &buttons);
+
+// Shows a stored answer: the option of the stored letter ticked; an empty text clears every
+// option, and anything else (a blank, Null) leaves the ticks as they are.
+void TickStoredLetter(const Buttons &buttons, const platform::db::Variant &stored);
 
 } // namespace OptionLayout

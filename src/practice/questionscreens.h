@@ -1,0 +1,15 @@
+#pragma once
+
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+
+#include "questiontype.h"
+
+// The question screen of each type: SC questions on Form3, CR on Form4, RC on Form5. Runs
+// act.template operator()<Screen>() with the screen of `type`; nothing for no type. True when a
+// screen was run.
+template<class Act> bool withQuestionScreenFor(std::optional<QuestionType> type, Act &&act)
+{
+    return QuestionTypes::withScreenFor<Form3, Form4, Form5>(type, std::forward<Act>(act));
+}

@@ -1,0 +1,27 @@
+#include "questiontype.h"
+
+namespace QuestionTypes {
+
+QString name(QuestionType type)
+{
+    switch (type) {
+    case QuestionType::SC:
+        return QStringLiteral("SC");
+    case QuestionType::CR:
+        return QStringLiteral("CR");
+    case QuestionType::RC:
+        return QStringLiteral("RC");
+    }
+    return QString();
+}
+
+std::optional<QuestionType> named(const platform::db::Variant &cell)
+{
+    for (QuestionType type : All) {
+        if (cell.equals(name(type)))
+            return type;
+    }
+    return std::nullopt;
+}
+
+} // namespace QuestionTypes
