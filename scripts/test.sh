@@ -3,6 +3,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$here/build}
+. "$here/scripts/packages.sh"
+install_missing "${test_packages[@]}"
 "$here/scripts/setup.sh" "$build"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
