@@ -6,7 +6,7 @@
 # Usage: scripts/font-cases.sh [build-dir]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-${BUILD_DIR:-$here/build}}
+build=$(realpath -m "${1:-${BUILD_DIR:-$here/build}}")
 
 . "$here/scripts/packages.sh"
 install_missing fonts-wqy-microhei "${test_packages[@]}"
