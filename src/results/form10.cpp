@@ -5,6 +5,8 @@
 
 #include "richtextbox.h"
 
+#undef EOF // C's macro would turn Recordset::EOF() into "(-1)()"
+
 namespace {
 const QString PassageKeyColumn = QStringLiteral("属性");
 

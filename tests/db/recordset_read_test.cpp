@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#undef EOF // C's macro would turn Recordset::EOF() into "(-1)()"
+
 using platform::RuntimeError;
 using platform::db::Connection;
 using platform::db::Recordset;

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <optional>
 
+#undef EOF // C's macro would turn Recordset::EOF() into "(-1)()"
+
 namespace platform::db {
 
 namespace {

@@ -5,16 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
-
-// Recordset::EOF() keeps the name the screens use. C's EOF macro would turn every call into
-// "recordset.(-1)()", so it goes here; <cstdio> comes first so that its include guard keeps the
-// macro from coming back. (C++ code has std::char_traits<char>::eof() for the value.)
-#undef EOF
 
 namespace platform::db {
 
@@ -47,7 +41,12 @@ public:
         LockType lock = adLockOptimistic);
 
     bool isOpen() const;
+    // Past the last row. C's EOF macro would turn the name into "(-1)": it is set aside for this
+    // declaration only, and a file that calls EOF() undefines it for itself.
+#pragma push_macro("EOF")
+#undef EOF
     bool EOF() const;
+#pragma pop_macro("EOF")
     int RecordCount() const;
     QStringList columnNames() const;
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#undef EOF // C's macro would turn Recordset::EOF() into "(-1)()"
+
 namespace platform {
 
 DataControl::DataControl(QWidget *parent) : QWidget(parent), TwipsGeometry(this) {}
