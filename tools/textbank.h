@@ -8,7 +8,7 @@
 
 namespace sample {
 
-// Original, made-up practice material. Texts use a small markup that the RTF writer turns into
+// Made-up practice material of our own. Texts use a small markup that the RTF writer turns into
 // formatting: paragraphs separated by '\n', **bold**, *italic*, __underlined__. Slots such as
 // {city} or {name} are filled per question (or per passage) so that repeated items vary.
 

@@ -67,7 +67,7 @@ QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownTy
             &QuestionScreen::Timer1_Timer);
 }
 
-// --- set-up pieces -------------------------------------------------------------------------
+// --- set-up steps --------------------------------------------------------------------------
 
 void QuestionScreen::LoadQuestionText()
 {

@@ -59,7 +59,7 @@ protected:
     QuestionScreen(const QString &layoutResource, QuestionType ownType,
                    const QString &questionBoxName);
 
-    // Pieces of the set-ups, which run them in their own orders.
+    // Steps of the set-ups, which run them in their own orders.
     void LoadQuestionText();    // the question file into the question box
     void FitQuestionBox();      // the box as high as its lines
     void ShowTitle();           // Label8

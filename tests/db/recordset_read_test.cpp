@@ -89,7 +89,7 @@ TEST_F(RecordsetRead, FieldsKeepTheirStoredKind)
     EXPECT_TRUE(recordset.field(QStringLiteral("正误")).isNull());
     EXPECT_TRUE(recordset.field(QStringLiteral("用时")).isText());
     EXPECT_EQ(recordset.field(QStringLiteral("用时")).joinText(), QString());
-    // The original platform matched names regardless of case; an exact name still wins.
+    // Column names match regardless of case, as in SQL; an exact name still wins.
     EXPECT_EQ(recordset.field(QStringLiteral("a")), Variant(QStringLiteral("甲")));
 
     Recordset numbers;

@@ -92,7 +92,7 @@ void Recordset::readRows(const QString &source, LockType lock)
     const int count = statement->columnCount();
     if (count == 0) {
         // A statement that returns no rows (an UPDATE run through a recordset) is simply run;
-        // the recordset stays closed, as it would on the original platform.
+        // there are no rows to hold, so the recordset stays closed.
         while (statement->step()) {}
         m_database.reset();
         return;
@@ -315,8 +315,8 @@ void Recordset::requireColumn(int column, const QString &name) const
             QStringLiteral("No such column %1 in %2 (database: %3)").arg(name, query(), m_database->path()));
 }
 
-// Exact names first; otherwise the first column whose name differs only in case, as the
-// original platform matched them.
+// Exact names first; otherwise the first column whose name differs only in case: column names
+// are case-insensitive in the question database, as they are in SQL.
 int Recordset::columnIndex(const QString &name) const
 {
     const qsizetype exact = m_columns.indexOf(name);

@@ -15,14 +15,14 @@ namespace platform {
 
 DataControl::DataControl(QWidget *parent) : QWidget(parent), TwipsGeometry(this) {}
 
-DataControl *DataControl::fromLayout(QWidget *parent, const QJsonObject &spec)
+DataControl *DataControl::fromLayout(QWidget *parent, const QJsonObject &entry)
 {
     auto *control = new DataControl(parent);
-    control->setGeometryTwips(spec.value(QLatin1String("left")).toDouble(),
-                              spec.value(QLatin1String("top")).toDouble(),
-                              spec.value(QLatin1String("width")).toDouble(),
-                              spec.value(QLatin1String("height")).toDouble());
-    control->setWindowTitle(spec.value(QLatin1String("caption")).toString());
+    control->setGeometryTwips(entry.value(QLatin1String("left")).toDouble(),
+                              entry.value(QLatin1String("top")).toDouble(),
+                              entry.value(QLatin1String("width")).toDouble(),
+                              entry.value(QLatin1String("height")).toDouble());
+    control->setWindowTitle(entry.value(QLatin1String("caption")).toString());
     return control;
 }
 

@@ -22,7 +22,7 @@ class DataControl : public QWidget, public TwipsGeometry
 public:
     explicit DataControl(QWidget *parent = nullptr);
     // Built from a layout entry (kind "DataControl"): left, top, width, height, caption.
-    static DataControl *fromLayout(QWidget *parent, const QJsonObject &spec);
+    static DataControl *fromLayout(QWidget *parent, const QJsonObject &entry);
 
     QString ConnectionString() const { return m_connectionString; }
     void setConnectionString(const QString &connectionString);

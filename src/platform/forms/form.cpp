@@ -156,7 +156,7 @@ void Form::closeEvent(QCloseEvent *event)
     event->accept();
     if (m_closingByCode)
         return;
-    // The window's close command unloads the screen, as closing it did on the original desktop.
+    // The window's close command unloads the screen, as closing a window does on the desktop.
     runHandler([this] { Unload(); });
 }
 

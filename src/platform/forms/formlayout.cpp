@@ -40,26 +40,26 @@ Picture resourcePicture(const QString &path)
     return it.value();
 }
 
-QFont fontOf(const QJsonObject &spec, QString *name, double *size, bool *bold)
+QFont fontOf(const QJsonObject &entry, QString *name, double *size, bool *bold)
 {
-    const QJsonObject font = spec.value(QLatin1String("font")).toObject();
+    const QJsonObject font = entry.value(QLatin1String("font")).toObject();
     *name = font.value(QLatin1String("name")).toString(QStringLiteral("MS Sans Serif"));
     *size = font.value(QLatin1String("size")).toDouble(8.25);
     *bold = font.value(QLatin1String("bold")).toBool(false);
     return makeFont(*name, *size, *bold);
 }
 
-void setGeometryFrom(TwipsGeometry &geometry, const QJsonObject &spec)
+void setGeometryFrom(TwipsGeometry &geometry, const QJsonObject &entry)
 {
-    geometry.setGeometryTwips(spec.value(QLatin1String("left")).toDouble(),
-                              spec.value(QLatin1String("top")).toDouble(),
-                              spec.value(QLatin1String("width")).toDouble(),
-                              spec.value(QLatin1String("height")).toDouble());
+    geometry.setGeometryTwips(entry.value(QLatin1String("left")).toDouble(),
+                              entry.value(QLatin1String("top")).toDouble(),
+                              entry.value(QLatin1String("width")).toDouble(),
+                              entry.value(QLatin1String("height")).toDouble());
 }
 
-Label::Align alignOf(const QJsonObject &spec)
+Label::Align alignOf(const QJsonObject &entry)
 {
-    const QString align = spec.value(QLatin1String("alignment")).toString();
+    const QString align = entry.value(QLatin1String("alignment")).toString();
     if (align == QLatin1String("center"))
         return Label::Align::Center;
     if (align == QLatin1String("right"))
@@ -67,95 +67,96 @@ Label::Align alignOf(const QJsonObject &spec)
     return Label::Align::Left;
 }
 
-QColor colorOf(const QJsonObject &spec, const char *key)
+QColor colorOf(const QJsonObject &entry, const char *key)
 {
-    return parseColor(spec.value(QLatin1String(key)).toString());
+    return parseColor(entry.value(QLatin1String(key)).toString());
 }
 
-QWidget *makeLabel(QWidget *parent, const QJsonObject &spec)
+QWidget *makeLabel(QWidget *parent, const QJsonObject &entry)
 {
     auto *label = new Label(parent);
     QString name;
     double size = 0;
     bool bold = false;
-    fontOf(spec, &name, &size, &bold);
+    fontOf(entry, &name, &size, &bold);
     label->setFontName(name);
     label->setFontSize(size);
     label->setFontBold(bold);
-    label->setCaption(spec.value(QLatin1String("caption")).toString());
-    if (const QColor fore = colorOf(spec, "foreColor"); fore.isValid())
+    label->setCaption(entry.value(QLatin1String("caption")).toString());
+    if (const QColor fore = colorOf(entry, "foreColor"); fore.isValid())
         label->setForeColor(fore);
-    if (spec.value(QLatin1String("backStyle")).toString() == QLatin1String("opaque"))
-        label->setBackColor(colorOf(spec, "backColor"));
-    label->setAlign(alignOf(spec));
-    setGeometryFrom(*label, spec);
-    label->setWordWrapping(spec.value(QLatin1String("wordWrap")).toBool());
-    label->setAutoSize(spec.value(QLatin1String("autoSize")).toBool());
+    if (entry.value(QLatin1String("backStyle")).toString() == QLatin1String("opaque"))
+        label->setBackColor(colorOf(entry, "backColor"));
+    label->setAlign(alignOf(entry));
+    setGeometryFrom(*label, entry);
+    label->setWordWrapping(entry.value(QLatin1String("wordWrap")).toBool());
+    label->setAutoSize(entry.value(QLatin1String("autoSize")).toBool());
     return label;
 }
 
-QWidget *makeImage(QWidget *parent, const QJsonObject &spec)
+QWidget *makeImage(QWidget *parent, const QJsonObject &entry)
 {
     auto *image = new Image(parent);
-    setGeometryFrom(*image, spec);
-    image->setStretch(spec.value(QLatin1String("stretch")).toBool());
-    if (const QString picture = spec.value(QLatin1String("picture")).toString(); !picture.isEmpty())
+    setGeometryFrom(*image, entry);
+    image->setStretch(entry.value(QLatin1String("stretch")).toBool());
+    const QString picture = entry.value(QLatin1String("picture")).toString();
+    if (!picture.isEmpty())
         image->setPicture(resourcePicture(picture));
     return image;
 }
 
-QWidget *makeOptionButton(QWidget *parent, const QJsonObject &spec)
+QWidget *makeOptionButton(QWidget *parent, const QJsonObject &entry)
 {
     auto *option = new OptionButton(parent);
-    setGeometryFrom(*option, spec);
+    setGeometryFrom(*option, entry);
     option->setFocusPolicy(Qt::StrongFocus);
     return option;
 }
 
-QWidget *makeFrame(QWidget *parent, const QJsonObject &spec)
+QWidget *makeFrame(QWidget *parent, const QJsonObject &entry)
 {
     auto *frame = new Frame(parent);
-    setGeometryFrom(*frame, spec);
-    if (const QColor back = colorOf(spec, "backColor"); back.isValid())
+    setGeometryFrom(*frame, entry);
+    if (const QColor back = colorOf(entry, "backColor"); back.isValid())
         frame->setBackColor(back);
     return frame;
 }
 
-QWidget *makePictureBox(QWidget *parent, const QJsonObject &spec)
+QWidget *makePictureBox(QWidget *parent, const QJsonObject &entry)
 {
     auto *box = new PictureBox(parent);
-    setGeometryFrom(*box, spec);
-    if (const QColor back = colorOf(spec, "backColor"); back.isValid())
+    setGeometryFrom(*box, entry);
+    if (const QColor back = colorOf(entry, "backColor"); back.isValid())
         box->setBackColor(back);
     return box;
 }
 
-QWidget *makeRichTextBox(QWidget *parent, const QJsonObject &spec)
+QWidget *makeRichTextBox(QWidget *parent, const QJsonObject &entry)
 {
     auto *box = new RichTextBox(parent);
     QString name;
     double size = 0;
     bool bold = false;
-    box->setFont(fontOf(spec, &name, &size, &bold));
-    setGeometryFrom(*box, spec);
-    box->setPlainText(spec.value(QLatin1String("text")).toString());
-    box->setScrollBarsVertical(spec.value(QLatin1String("scrollBars")).toString() ==
+    box->setFont(fontOf(entry, &name, &size, &bold));
+    setGeometryFrom(*box, entry);
+    box->setPlainText(entry.value(QLatin1String("text")).toString());
+    box->setScrollBarsVertical(entry.value(QLatin1String("scrollBars")).toString() ==
                                QLatin1String("vertical"));
     // A box that is never sized by its line count may keep the text's own line heights (0).
-    if (spec.contains(QLatin1String("linePitch")))
-        box->setLinePitchTwips(spec.value(QLatin1String("linePitch")).toDouble());
+    if (entry.contains(QLatin1String("linePitch")))
+        box->setLinePitchTwips(entry.value(QLatin1String("linePitch")).toDouble());
     return box;
 }
 
-QWidget *makeComboBox(QWidget *parent, const QJsonObject &spec)
+QWidget *makeComboBox(QWidget *parent, const QJsonObject &entry)
 {
     auto *combo = new ComboBox(parent);
     QString name;
     double size = 0;
     bool bold = false;
-    combo->setFont(fontOf(spec, &name, &size, &bold));
-    setGeometryFrom(*combo, spec);
-    combo->setText(spec.value(QLatin1String("text")).toString());
+    combo->setFont(fontOf(entry, &name, &size, &bold));
+    setGeometryFrom(*combo, entry);
+    combo->setText(entry.value(QLatin1String("text")).toString());
     return combo;
 }
 
@@ -212,26 +213,26 @@ void FormLayout::buildWindow(Form &form, const QJsonObject &window)
                        QLatin1String("maximized");
 }
 
-void FormLayout::buildControl(Form &form, const QJsonObject &spec)
+void FormLayout::buildControl(Form &form, const QJsonObject &entry)
 {
-    const QString kind = spec.value(QLatin1String("kind")).toString();
-    QString name = spec.value(QLatin1String("name")).toString();
-    if (spec.contains(QLatin1String("index")))
-        name += QStringLiteral("(%1)").arg(spec.value(QLatin1String("index")).toInt());
+    const QString kind = entry.value(QLatin1String("kind")).toString();
+    QString name = entry.value(QLatin1String("name")).toString();
+    if (entry.contains(QLatin1String("index")))
+        name += QStringLiteral("(%1)").arg(entry.value(QLatin1String("index")).toInt());
     if (form.m_controls.contains(name))
         layoutFault(form.m_layoutResource, QStringLiteral("control %1 twice").arg(name));
 
     if (kind == QLatin1String("Timer")) {
         auto *timer = new Timer(&form);
-        timer->setInterval(spec.value(QLatin1String("interval")).toInt(1000));
-        timer->setEnabled(spec.value(QLatin1String("enabled")).toBool(true));
+        timer->setInterval(entry.value(QLatin1String("interval")).toInt(1000));
+        timer->setEnabled(entry.value(QLatin1String("enabled")).toBool(true));
         form.m_timers.append(timer);
         form.m_controls.insert(name, timer);
         return;
     }
 
     QWidget *parent = &form;
-    if (const QString container = spec.value(QLatin1String("parent")).toString();
+    if (const QString container = entry.value(QLatin1String("parent")).toString();
         !container.isEmpty()) {
         parent = qobject_cast<QWidget *>(form.m_controls.value(container));
         if (!parent)
@@ -242,31 +243,31 @@ void FormLayout::buildControl(Form &form, const QJsonObject &spec)
 
     QWidget *widget = nullptr;
     if (kind == QLatin1String("Label"))
-        widget = makeLabel(parent, spec);
+        widget = makeLabel(parent, entry);
     else if (kind == QLatin1String("Image"))
-        widget = makeImage(parent, spec);
+        widget = makeImage(parent, entry);
     else if (kind == QLatin1String("OptionButton"))
-        widget = makeOptionButton(parent, spec);
+        widget = makeOptionButton(parent, entry);
     else if (kind == QLatin1String("Frame"))
-        widget = makeFrame(parent, spec);
+        widget = makeFrame(parent, entry);
     else if (kind == QLatin1String("PictureBox"))
-        widget = makePictureBox(parent, spec);
+        widget = makePictureBox(parent, entry);
     else if (kind == QLatin1String("RichTextBox"))
-        widget = makeRichTextBox(parent, spec);
+        widget = makeRichTextBox(parent, entry);
     else if (kind == QLatin1String("ComboBox"))
-        widget = makeComboBox(parent, spec);
+        widget = makeComboBox(parent, entry);
     else if (kind == QLatin1String("Grid"))
-        widget = Grid::fromLayout(parent, spec);
+        widget = Grid::fromLayout(parent, entry);
     else if (kind == QLatin1String("DataControl"))
-        widget = DataControl::fromLayout(parent, spec);
+        widget = DataControl::fromLayout(parent, entry);
     else
         layoutFault(form.m_layoutResource, QStringLiteral("unknown kind %1 of %2").arg(kind, name));
 
     widget->setObjectName(name);
-    widget->setVisible(spec.value(QLatin1String("visible")).toBool(true));
+    widget->setVisible(entry.value(QLatin1String("visible")).toBool(true));
     form.m_controls.insert(name, widget);
-    if (spec.contains(QLatin1String("tabIndex")))
-        form.m_tabOrder.append({spec.value(QLatin1String("tabIndex")).toInt(), widget});
+    if (entry.contains(QLatin1String("tabIndex")))
+        form.m_tabOrder.append({entry.value(QLatin1String("tabIndex")).toInt(), widget});
     else
         widget->setFocusPolicy(Qt::NoFocus);
 }

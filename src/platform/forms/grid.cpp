@@ -18,17 +18,17 @@ constexpr int DefaultColumnPixels = 64; // 960 twips
 constexpr int RowPaddingPixels = 6;
 constexpr Qt::Alignment DefaultAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
-QFont fontFrom(const QJsonObject &spec, const char *key)
+QFont fontFrom(const QJsonObject &entry, const char *key)
 {
-    const QJsonObject font = spec.value(QLatin1String(key)).toObject();
+    const QJsonObject font = entry.value(QLatin1String(key)).toObject();
     return makeFont(font.value(QLatin1String("name")).toString(QStringLiteral("MS Sans Serif")),
                     font.value(QLatin1String("size")).toDouble(8.25),
                     font.value(QLatin1String("bold")).toBool(false));
 }
 
-QColor colorFrom(const QJsonObject &spec, const char *key, const char *fallback)
+QColor colorFrom(const QJsonObject &entry, const char *key, const char *fallback)
 {
-    return parseColor(spec.value(QLatin1String(key)).toString(QString::fromLatin1(fallback)));
+    return parseColor(entry.value(QLatin1String(key)).toString(QString::fromLatin1(fallback)));
 }
 
 QColor brushColor(const QTableWidgetItem *item, int role)
@@ -66,28 +66,28 @@ Grid::Grid(QWidget *parent) : QTableWidget(parent), TwipsGeometry(this)
     setCols(2);
 }
 
-Grid *Grid::fromLayout(QWidget *parent, const QJsonObject &spec)
+Grid *Grid::fromLayout(QWidget *parent, const QJsonObject &entry)
 {
     auto *grid = new Grid(parent);
-    grid->setGeometryTwips(spec.value(QLatin1String("left")).toDouble(),
-                           spec.value(QLatin1String("top")).toDouble(),
-                           spec.value(QLatin1String("width")).toDouble(),
-                           spec.value(QLatin1String("height")).toDouble());
-    grid->setFont(fontFrom(spec, "font"));
-    grid->setFixedFont(fontFrom(spec, "fontFixed"));
-    grid->setCellColors(colorFrom(spec, "backColor", "window"),
-                        colorFrom(spec, "foreColor", "windowText"));
-    grid->setFixedColors(colorFrom(spec, "backColorFixed", "buttonFace"),
-                         colorFrom(spec, "foreColorFixed", "buttonText"));
-    grid->setSelectionColors(colorFrom(spec, "backColorSel", "highlight"),
-                             colorFrom(spec, "foreColorSel", "highlightText"));
-    grid->setGridColor(colorFrom(spec, "gridColor", "&HC0C0C0"));
+    grid->setGeometryTwips(entry.value(QLatin1String("left")).toDouble(),
+                           entry.value(QLatin1String("top")).toDouble(),
+                           entry.value(QLatin1String("width")).toDouble(),
+                           entry.value(QLatin1String("height")).toDouble());
+    grid->setFont(fontFrom(entry, "font"));
+    grid->setFixedFont(fontFrom(entry, "fontFixed"));
+    grid->setCellColors(colorFrom(entry, "backColor", "window"),
+                        colorFrom(entry, "foreColor", "windowText"));
+    grid->setFixedColors(colorFrom(entry, "backColorFixed", "buttonFace"),
+                         colorFrom(entry, "foreColorFixed", "buttonText"));
+    grid->setSelectionColors(colorFrom(entry, "backColorSel", "highlight"),
+                             colorFrom(entry, "foreColorSel", "highlightText"));
+    grid->setGridColor(colorFrom(entry, "gridColor", "&HC0C0C0"));
     QStringList hidden;
-    for (const QJsonValue field : spec.value(QLatin1String("hiddenFields")).toArray())
+    for (const QJsonValue field : entry.value(QLatin1String("hiddenFields")).toArray())
         hidden.append(field.toString());
     grid->setHiddenFields(hidden);
-    grid->setRows(spec.value(QLatin1String("rows")).toInt(2));
-    grid->setCols(spec.value(QLatin1String("cols")).toInt(2));
+    grid->setRows(entry.value(QLatin1String("rows")).toInt(2));
+    grid->setCols(entry.value(QLatin1String("cols")).toInt(2));
     return grid;
 }
 

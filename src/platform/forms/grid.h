@@ -13,8 +13,8 @@ class DataControl;
 
 // A grid bound to a data control: row 0 is the fixed header row with the field names, then one
 // row per record. Fields named hidden are left out, and the shown columns are numbered from 0.
-// Like the flex grid the screens were designed for, it has a current cell (Row, Col) that code
-// moves to read or colour cells; a click moves it too. Widths are in twips.
+// Like a flex grid, it has a current cell (Row, Col) that code moves to read or colour cells; a
+// click moves it too. Widths are in twips.
 class Grid : public QTableWidget, public TwipsGeometry
 {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     // "backColor", "foreColor", "backColorFixed", "foreColorFixed", "backColorSel",
     // "foreColorSel", "gridColor", fonts "font" (cells) and "fontFixed" (header row), and
     // "hiddenFields".
-    static Grid *fromLayout(QWidget *parent, const QJsonObject &spec);
+    static Grid *fromLayout(QWidget *parent, const QJsonObject &entry);
 
     // Binds the grid: it shows the control's rows now and after every refresh of it.
     void setDataSource(DataControl *source);
