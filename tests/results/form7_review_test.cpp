@@ -82,7 +82,7 @@ TEST_F(Form7ReviewTest, HeaderRowEmptyGridAndUnknownTypeOpenNothing)
     Form7 &results = openResults();
     platform::Grid *grid = results.MSHFlexGrid1;
 
-    QTest::mouseDClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+    realDoubleClick(grid->horizontalHeader()->viewport(), QPoint(20, 8));
     results.MSHFlexGrid1_DblClick(); // current row 0 after the load step
     EXPECT_EQ(Public::QuestionNo, 0);
 
@@ -97,7 +97,7 @@ TEST_F(Form7ReviewTest, HeaderRowEmptyGridAndUnknownTypeOpenNothing)
     Form7 &empty = openResults();
     EXPECT_EQ(empty.MSHFlexGrid1->Rows(), 1);
     EXPECT_EQ(empty.Label5->caption(), QStringLiteral("SC 正确率: 0.00%  ( 0/0 )"));
-    QTest::mouseDClick(empty.MSHFlexGrid1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    realDoubleClick(empty.MSHFlexGrid1->viewport(), QPoint(20, 20));
     empty.MSHFlexGrid1_DblClick();
     EXPECT_EQ(Public::QuestionNo, 0);
     EXPECT_FALSE(platform::programEnded());

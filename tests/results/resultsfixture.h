@@ -7,6 +7,7 @@
 
 #include "forms.h"
 #include "grid.h"
+#include "mousegestures.h"
 #include "programfolder.h"
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"
@@ -80,7 +81,7 @@ protected:
         platform::Grid *grid = results.MSHFlexGrid1;
         grid->scrollToItem(grid->item(row - 1, 0));
         const QPoint centre = grid->visualItemRect(grid->item(row - 1, 0)).center();
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+        realDoubleClick(grid->viewport(), centre);
     }
 
     testsupport::TempProgramFolder folder{sample::Options{{Set}}};

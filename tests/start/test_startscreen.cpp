@@ -11,6 +11,7 @@
 #include "label.h"
 #include "runtimeerror.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -31,11 +32,14 @@ protected:
         form.Show();
         return form;
     }
-    // Choosing an item of the list, as the mouse or the arrow keys do.
+    // Choosing an item with the mouse: drop the list down, click the item.
     static void choose(Form1 &form, const QString &item)
     {
-        form.Combo1->setCurrentIndex(form.Combo1->findText(item));
-        emit form.Combo1->activated(form.Combo1->currentIndex());
+        form.Combo1->showPopup();
+        QAbstractItemView *list = form.Combo1->view();
+        const QModelIndex index = list->model()->index(form.Combo1->findText(item), 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     }
 };
 

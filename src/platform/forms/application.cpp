@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "doubleclickfilter.h"
 #include "forms.h"
 #include "handlerguard.h"
 #include "messagebox.h"
@@ -9,7 +10,10 @@
 
 namespace platform {
 
-Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    installEventFilter(new DoubleClickFilter(this));
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

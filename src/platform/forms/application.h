@@ -7,7 +7,8 @@ namespace platform {
 class RuntimeError;
 
 // The application object. Its event dispatch catches a run-time error escaping any handler,
-// closes every screen, shows the error in a box and ends the program with status 1.
+// closes every screen, shows the error in a box and ends the program with status 1. A
+// double-click reaches only the window that took its first press (see DoubleClickFilter).
 class Application : public QApplication
 {
     Q_OBJECT

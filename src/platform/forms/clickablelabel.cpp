@@ -31,8 +31,10 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // The second press of a double-click raises DblClick only: the release that follows is a
+    // MouseUp, not a second Click.
     event->accept();
-    m_pressed = true;
+    m_pressed = false;
     runHandler([this] { emit doubleClicked(); });
 }
 

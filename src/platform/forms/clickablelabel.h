@@ -5,7 +5,8 @@
 namespace platform {
 
 // The mouse events the screens handle on labels and images. A control takes the mouse moves
-// over it, so the form's own mouse-move handler runs only over its free surface.
+// over it, so the form's own mouse-move handler runs only over its free surface. A double-click
+// is one Click (first press and release) and one DblClick (second press).
 class ClickableLabel : public QLabel
 {
     Q_OBJECT

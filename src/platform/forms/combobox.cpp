@@ -2,17 +2,49 @@
 
 #include "handlerguard.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace platform {
 
+namespace {
+bool isEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool movesThroughList(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isChoosable(const QModelIndex &index)
+{
+    return index.isValid() && (index.flags() & Qt::ItemIsEnabled);
+}
+} // namespace
+
+// QComboBox::activated is not used: Qt raises it as well for Enter, or a focus change, while the
+// edit text equals an item, which is typing, not a choice.
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent), TwipsGeometry(this)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     lineEdit()->installEventFilter(this);
-    connect(this, &QComboBox::activated, this, [this](int) { runHandler([this] { emit itemChosen(); }); });
+    // Installed after the drop-down's own filters, so these see its keys and clicks first.
+    view()->installEventFilter(this);
+    view()->viewport()->installEventFilter(this);
 }
 
 void ComboBox::setText(const QString &text)
@@ -24,7 +56,7 @@ void ComboBox::setText(const QString &text)
 
 bool ComboBox::reportKey(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnter(event)) {
         runHandler([this] { emit keyPress(13); });
         return true; // Enter is the start action's, not the edit field's
     }
@@ -36,8 +68,14 @@ bool ComboBox::reportKey(QKeyEvent *event)
 
 bool ComboBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress)
-        return reportKey(static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::KeyPress && (watched == lineEdit() || watched == view())) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == view() && isEnter(key))
+            takeHighlightedItem(); // the list is dropped down: Enter chooses, then reports 13
+        return reportKey(key);
+    }
+    if (watched == view()->viewport() && event->type() == QEvent::MouseButtonRelease)
+        return chooseItemAt(static_cast<QMouseEvent *>(event)->position().toPoint());
     return QComboBox::eventFilter(watched, event);
 }
 
@@ -45,7 +83,44 @@ void ComboBox::keyPressEvent(QKeyEvent *event)
 {
     if (reportKey(event))
         return;
+    const int before = currentIndex();
     QComboBox::keyPressEvent(event);
+    if (movesThroughList(event) && currentIndex() != before)
+        choose(currentIndex());
+}
+
+void ComboBox::wheelEvent(QWheelEvent *event)
+{
+    const int before = currentIndex();
+    QComboBox::wheelEvent(event);
+    if (currentIndex() != before)
+        choose(currentIndex());
+}
+
+void ComboBox::takeHighlightedItem()
+{
+    const QModelIndex highlighted = view()->currentIndex();
+    hidePopup();
+    if (isChoosable(highlighted))
+        choose(highlighted.row());
+}
+
+bool ComboBox::chooseItemAt(const QPoint &viewportPos)
+{
+    const QModelIndex index = view()->indexAt(viewportPos);
+    if (!view()->isVisible() || !view()->viewport()->rect().contains(viewportPos) ||
+        !isChoosable(index))
+        return false;
+    hidePopup();
+    choose(index.row());
+    return true;
+}
+
+void ComboBox::choose(int index)
+{
+    setCurrentIndex(index);
+    setEditText(itemText(index)); // an edited text gives way to the chosen item's
+    runHandler([this] { emit itemChosen(); });
 }
 
 } // namespace platform

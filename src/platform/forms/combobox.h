@@ -4,11 +4,15 @@
 
 #include <QComboBox>
 
+class QMouseEvent;
+
 namespace platform {
 
-// A combo box with an edit field and a drop-down list. Choosing a list item (mouse or arrow
-// keys) raises itemChosen; every character key that reaches it raises keyPress with its code
-// (Enter gives 13) before the key is passed on.
+// A combo box with an edit field and a drop-down list. Only choosing a list item raises
+// itemChosen: a click on an item of the drop-down, Enter on its highlighted item, the arrow keys
+// or the wheel over the closed box. Typed text, a focus change or Enter over typed text never
+// does. Every character key that reaches it, with the list closed or dropped down, raises
+// keyPress with its code (Enter gives 13) before the key is passed on.
 class ComboBox : public QComboBox, public TwipsGeometry
 {
     Q_OBJECT
@@ -26,9 +30,13 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     bool reportKey(QKeyEvent *event);
+    void takeHighlightedItem();
+    bool chooseItemAt(const QPoint &viewportPos);
+    void choose(int index);
 };
 
 } // namespace platform

@@ -14,6 +14,7 @@ list(APPEND QOR_SOURCES
   forms/form.h forms/form.cpp
   forms/forms.h forms/forms.cpp
   forms/formlayout.h forms/formlayout.cpp
+  forms/doubleclickfilter.h forms/doubleclickfilter.cpp
   forms/application.h forms/application.cpp
   forms/messagebox.h forms/messagebox.cpp
 )
