@@ -7,6 +7,7 @@
 #include "frame.h"
 #include "image.h"
 #include "optionbutton.h"
+#include "mousegestures.h"
 #include "picture.h"
 #include "runtimeerror.h"
 
@@ -125,8 +126,54 @@ TEST_F(Controls, LabelsReportClicksPressesAndReleases)
     QObject::connect(label, &platform::Label::mouseDown, form, [&] { seen << "down"; });
     QObject::connect(label, &platform::Label::mouseUp, form, [&] { seen << "up"; });
     QObject::connect(label, &platform::Label::clicked, form, [&] { seen << "click"; });
+    QObject::connect(label, &platform::Label::doubleClicked, form, [&] { seen << "dblclick"; });
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(seen, (QStringList{"down", "up", "click"}));
+
+    // A double-click is one click: its second press is the double-click, not a second press.
+    seen.clear();
+    realDoubleClick(label);
+    EXPECT_EQ(seen, (QStringList{"down", "up", "click", "dblclick", "up"}));
+}
+
+TEST_F(Controls, TheSecondPressOfADoubleClickReachesOnlyTheWindowOfTheFirst)
+{
+    // A click on the label opens another screen under the pointer, as Next or a link does.
+    form->Show();
+    auto *opener = find<platform::Label>("Label2");
+    auto &other = Forms::get<OtherForm>();
+    form->onLabelClick = [&other] { other.Show(); };
+    auto *option = other.control<platform::OptionButton>(QStringLiteral("Option1(1)"));
+    auto *label = other.control<platform::Label>(QStringLiteral("Label2"));
+    QStringList seen;
+    QObject::connect(label, &platform::Label::mouseUp, &other, [&] { seen << "up"; });
+    QObject::connect(label, &platform::Label::clicked, &other, [&] { seen << "click"; });
+    QObject::connect(label, &platform::Label::doubleClicked, &other, [&] { seen << "dblclick"; });
+    const auto secondHalf = [](QWidget *target) {
+        QTest::mouseDClick(target, Qt::LeftButton);
+        QTest::mouseRelease(target, Qt::LeftButton);
+    };
+
+    QTest::mouseClick(opener, Qt::LeftButton);
+    ASSERT_TRUE(other.isVisible());
+    secondHalf(option);
+    EXPECT_FALSE(option->value());
+    QTest::mouseClick(opener, Qt::LeftButton);
+    secondHalf(label);
+    EXPECT_TRUE(seen.isEmpty()) << seen.join(u' ').toStdString();
+
+    // The same when the first window has gone meanwhile.
+    form->onLabelClick = [this] { form->Unload(); };
+    QTest::mouseClick(opener, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    secondHalf(option);
+    EXPECT_FALSE(option->value());
+
+    // The window's own double-clicks are whole.
+    realDoubleClick(label);
+    EXPECT_EQ(seen, (QStringList{"up", "click", "dblclick", "up"}));
+    realDoubleClick(option);
+    EXPECT_TRUE(option->value());
 }
 
 TEST(Pictures, AMissingOrBrokenPictureNamesItsPath)

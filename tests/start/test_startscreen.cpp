@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 using platform::Forms;
@@ -59,12 +60,17 @@ TEST_F(StartScreen, OpensWithTheTwentyFourSetsInOrderAndItsDesignSize)
 
 TEST_F(StartScreen, StartingWithoutAChosenSetOnlyAsksForOne)
 {
+    // A typed set name is no choice, neither at Enter nor when the box loses the focus (as it
+    // does to the message box).
     Form1 &form = open();
     QTest::keyClicks(form.Combo1->lineEdit(), QStringLiteral("QOR_3"));
     QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
-    form.Label2_Click();
-    EXPECT_EQ(boxes.texts(), (QStringList{QStringLiteral("请选择要练习的套题编号"),
-                                          QStringLiteral("请选择要练习的套题编号")}));
+    form.Combo1->clearFocus();
+    form.Combo1->setFocus();
+    QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
+    QTest::mouseClick(form.Label2, Qt::LeftButton);
+    const QString ask = QStringLiteral("请选择要练习的套题编号");
+    EXPECT_EQ(boxes.texts(), (QStringList{ask, ask, ask}));
     EXPECT_EQ(Public::SetNo, 0);
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(Forms::find<Form2>(), nullptr);
@@ -98,6 +104,60 @@ TEST_F(StartScreen, EveryKeyIsPrintedAndEnterStartsAfterItsCode)
     ASSERT_NE(Forms::find<Form2>(), nullptr);
     // The edited text does not matter: the set chosen from the list starts.
     EXPECT_EQ(Forms::find<Form2>()->Label1->caption(), QStringLiteral("Practice QOR-ZQ-24 No.5"));
+}
+
+TEST_F(StartScreen, TypingOverAChosenSetThenLeavingTheBoxOrEnterKeepsTheChosenSet)
+{
+    Form1 &form = open();
+    choose(form, QStringLiteral("QOR_8"));
+    QLineEdit *edit = form.Combo1->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("QOR_3"));
+    EXPECT_EQ(form.Combo1->Text(), QStringLiteral("QOR_3"));
+    form.Combo1->clearFocus();
+    EXPECT_EQ(Public::SetNo, 8);
+    form.Combo1->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_NE(Forms::find<Form2>(), nullptr);
+    EXPECT_EQ(Forms::find<Form2>()->Label1->caption(), QStringLiteral("Practice QOR-ZQ-24 No.8"));
+}
+
+TEST_F(StartScreen, TheArrowKeysAndTheWheelChooseAndTheDroppedDownListTakesKeysAndEnter)
+{
+    Form1 &form = open();
+    QWheelEvent wheelDown(QPointF(10, 10), form.Combo1->mapToGlobal(QPointF(10, 10)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.Combo1, &wheelDown);
+    EXPECT_EQ(Public::SetNo, 1);
+    QTest::keyClick(form.Combo1, Qt::Key_Down);
+    EXPECT_EQ(Public::SetNo, 2);
+    QTest::keyClick(form.Combo1, Qt::Key_Up);
+    EXPECT_EQ(Public::SetNo, 1);
+
+    // Dropped down with the mouse on the arrow; the list highlights, only Enter chooses.
+    QStyleOptionComboBox option;
+    option.initFrom(form.Combo1);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QPoint arrow = form.Combo1->style()
+                             ->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxArrow, form.Combo1)
+                             .center();
+    QTest::mousePress(form.Combo1, Qt::LeftButton, {}, arrow);
+    QAbstractItemView *list = form.Combo1->view();
+    ASSERT_TRUE(list->isVisible());
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, QPoint(-5, -5));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_5); // no item starts with 5: the highlight stays
+    EXPECT_EQ(Public::SetNo, 1);
+    QTest::keyClick(list, Qt::Key_Return);
+
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(form.printedLines(), (QStringList{QStringLiteral("53"), QStringLiteral("13")}));
+    EXPECT_EQ(Public::SetNo, 3);
+    ASSERT_NE(Forms::find<Form2>(), nullptr);
+    EXPECT_EQ(Forms::find<Form2>()->Label1->caption(), QStringLiteral("Practice QOR-ZQ-24 No.3"));
 }
 
 TEST_F(StartScreen, StartLooksPressedOnMouseDownAndNormalOverTheSurface)
