@@ -31,6 +31,10 @@ protected:
     {
         Form1 &form = Forms::get<Form1>();
         form.Show();
+        // The window becomes active, so its box holds the application's focus and loses it for
+        // real when the focus moves away.
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(form.Combo1->hasFocus());
         return form;
     }
     // Choosing an item with the mouse: drop the list down, click the item.
@@ -63,6 +67,7 @@ TEST_F(StartScreen, StartingWithoutAChosenSetOnlyAsksForOne)
     // A typed set name is no choice, neither at Enter nor when the box loses the focus (as it
     // does to the message box).
     Form1 &form = open();
+    form.Combo1->lineEdit()->selectAll(); // typed over the prompt
     QTest::keyClicks(form.Combo1->lineEdit(), QStringLiteral("QOR_3"));
     QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
     form.Combo1->clearFocus();
