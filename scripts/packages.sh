@@ -3,7 +3,7 @@
 base_packages=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
-  fonts-wqy-microhei)
+  fonts-wqy-microhei qt6-translations-l10n)
 # The tests also run where Noto CJK is installed beside WenQuanYi Micro Hei, as on many desktops:
 # its taller lines must never reach the question boxes.
 test_packages=(fonts-noto-cjk fontconfig)

@@ -7,6 +7,7 @@
 #include "forms.h"
 #include "handlerguard.h"
 #include "messagebox.h"
+#include "toolkittranslation.h"
 
 #include <QIcon>
 
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/backgrounds/app_icon.png")));
     platform::setApplicationTitle(QStringLiteral("QOR 模考练习"));
     platform::installFontSubstitutions();
+    platform::installToolkitTranslation();
 
     // A missing picture fails the start screen's load: the error box, then the end.
     platform::runHandler([] { platform::Forms::get<Form1>().Show(); });

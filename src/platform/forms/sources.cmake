@@ -17,4 +17,5 @@ list(APPEND QOR_SOURCES
   forms/doubleclickfilter.h forms/doubleclickfilter.cpp
   forms/application.h forms/application.cpp
   forms/messagebox.h forms/messagebox.cpp
+  forms/toolkittranslation.h forms/toolkittranslation.cpp
 )
