@@ -2,7 +2,7 @@
 # function that installs those not yet installed (as root, or through sudo).
 base_packages=(build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libsqlite3-dev sqlite3 googletest libgtest-dev libbenchmark-dev
+  libsqlite3-dev sqlite3 googletest libgtest-dev
   fonts-wqy-microhei qt6-translations-l10n)
 # The tests also run where Noto CJK is installed beside WenQuanYi Micro Hei, as on many desktops:
 # its taller lines must never reach the question boxes.

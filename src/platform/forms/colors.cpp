@@ -7,11 +7,6 @@ QColor colorFromBgr(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-quint32 bgrFromColor(const QColor &color)
-{
-    return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
-}
-
 QColor parseColor(const QString &text)
 {
     if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {

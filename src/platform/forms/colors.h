@@ -10,6 +10,5 @@ namespace platform {
 // "highlightText"). An unknown text gives an invalid colour.
 QColor colorFromBgr(quint32 bgr);
 QColor parseColor(const QString &text);
-quint32 bgrFromColor(const QColor &color);
 
 } // namespace platform

@@ -24,13 +24,9 @@ public:
     // Built from a layout entry (kind "DataControl"): left, top, width, height, caption.
     static DataControl *fromLayout(QWidget *parent, const QJsonObject &entry);
 
-    QString ConnectionString() const { return m_connectionString; }
     void setConnectionString(const QString &connectionString);
-    db::CursorType CursorType() const { return m_cursorType; }
     void setCursorType(db::CursorType cursorType);
-    db::LockType LockType() const { return m_lockType; }
     void setLockType(db::LockType lockType);
-    QString RecordSource() const { return m_recordSource; }
     void setRecordSource(const QString &recordSource);
 
     // Opens the database named by the connection string and runs the record source. Throws

@@ -146,10 +146,8 @@ void Grid::setCols(int cols)
 {
     setColumnCount(std::max(0, cols));
     m_widths.resize(columnCount());
-    m_alignments.resize(columnCount());
     for (int col = 0; col < columnCount(); ++col) {
         m_widths[col] = pixelsToTwips(DefaultColumnPixels);
-        m_alignments[col] = DefaultAlignment;
         setColumnWidth(col, DefaultColumnPixels);
     }
     if (m_col >= columnCount()) {
@@ -230,17 +228,10 @@ double Grid::colWidth(int col) const
 void Grid::setColAlignment(int col, Qt::Alignment alignment)
 {
     requireColumn(col, "ColAlignment");
-    m_alignments[col] = alignment;
     for (int row = 0; row < rowCount(); ++row) {
         if (QTableWidgetItem *cell = item(row, col))
             cell->setTextAlignment(alignment);
     }
-}
-
-Qt::Alignment Grid::colAlignment(int col) const
-{
-    requireColumn(col, "ColAlignment");
-    return m_alignments.at(col);
 }
 
 void Grid::setCellColors(const QColor &back, const QColor &fore)

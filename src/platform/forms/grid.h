@@ -52,7 +52,6 @@ public:
     void setColWidth(int col, double twips);
     double colWidth(int col) const;
     void setColAlignment(int col, Qt::Alignment alignment);
-    Qt::Alignment colAlignment(int col) const;
 
     void setCellColors(const QColor &back, const QColor &fore);
     void setFixedColors(const QColor &back, const QColor &fore);
@@ -80,7 +79,6 @@ private:
     QPointer<DataControl> m_source;
     QStringList m_hiddenFields;
     QList<double> m_widths;
-    QList<Qt::Alignment> m_alignments;
     QColor m_fixedBack, m_fixedFore, m_gridColor;
     int m_row = 0;
     int m_col = 0;

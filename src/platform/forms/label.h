@@ -23,9 +23,7 @@ public:
     void setForeColor(const QColor &color);
     void setBackColor(const QColor &color); // an invalid colour makes the label transparent
 
-    QString fontName() const { return m_fontName; }
     double fontSize() const { return m_fontSize; } // points
-    bool fontBold() const { return m_fontBold; }
     void setFontName(const QString &name);
     void setFontSize(double points);
     void setFontBold(bool bold);
@@ -33,7 +31,6 @@ public:
     void setAutoSize(bool autoSize);
     void setWordWrapping(bool wrap);
     void setAlign(Align align);
-    bool autoSize() const { return m_autoSize; }
 
 protected:
     void applyGeometry() override;

@@ -18,7 +18,7 @@ Picture LoadPicture(const QString &path)
         throw RuntimeError(RuntimeError::Kind::FileIo,
                            QStringLiteral("Cannot read picture %1: %2")
                                .arg(path, reader.errorString()));
-    return Picture(QPixmap::fromImage(image), path);
+    return Picture(QPixmap::fromImage(image));
 }
 
 } // namespace platform

@@ -13,20 +13,15 @@ class Picture
 {
 public:
     Picture() = default; // no pixmap is made until a picture is loaded: pictures may be static
-    Picture(const QPixmap &pixmap, const QString &source)
-        : m_pixmap(std::make_shared<const QPixmap>(pixmap)), m_source(source)
-    {
-    }
+    explicit Picture(const QPixmap &pixmap) : m_pixmap(std::make_shared<const QPixmap>(pixmap)) {}
 
     bool isNull() const { return !m_pixmap || m_pixmap->isNull(); }
     QPixmap pixmap() const { return m_pixmap ? *m_pixmap : QPixmap(); }
-    QString source() const { return m_source; }
 
     bool operator==(const Picture &other) const { return m_pixmap == other.m_pixmap; }
 
 private:
     std::shared_ptr<const QPixmap> m_pixmap;
-    QString m_source;
 };
 
 // Loads a JPEG (or any picture Qt reads). Throws RuntimeError(FileNotFound) naming the path when

@@ -166,11 +166,6 @@ void RichTextBox::setLinePitchTwips(double twips)
     m_linePitchTwips = std::max(0.0, twips);
 }
 
-void RichTextBox::applyGeometry()
-{
-    TwipsGeometry::applyGeometry();
-}
-
 void RichTextBox::mouseMoveEvent(QMouseEvent *event)
 {
     QTextEdit::mouseMoveEvent(event);

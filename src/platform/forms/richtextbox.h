@@ -44,7 +44,6 @@ public:
     double linePitchTwips() const { return m_linePitchTwips; }
 
 protected:
-    void applyGeometry() override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
