@@ -1,6 +1,6 @@
-// Test main for the tests that need widgets: the program's application object (which turns a
-// run-time error escaping a handler into the error box) on the offscreen platform,
-// with the font substitutions the program installs at start.
+// The test main of every test that needs an application object: the program's own (which turns a
+// run-time error escaping a handler into the error box) on the offscreen platform, also when the
+// test is listed at build time, with the font substitutions the program installs at start.
 #include "fonts.h"
 
 #include "application.h"
