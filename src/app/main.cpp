@@ -3,12 +3,15 @@
 #include "form1.h"
 
 #include "application.h"
+#include "folderlock.h"
 #include "fonts.h"
 #include "forms.h"
 #include "handlerguard.h"
 #include "messagebox.h"
+#include "programfolder.h"
 #include "toolkittranslation.h"
 
+#include <QDir>
 #include <QIcon>
 
 int main(int argc, char **argv)
@@ -19,6 +22,21 @@ int main(int argc, char **argv)
     platform::setApplicationTitle(QStringLiteral("QOR 模考练习"));
     platform::installFontSubstitutions();
     platform::installToolkitTranslation();
+
+    // One practice per program folder: a second copy would clear and then write into the rows of
+    // the practice that runs. Taken before anything opens the database.
+    platform::FolderLock lock(platform::programFolder() + QStringLiteral("/qor-practice.lock"));
+    bool alone = false;
+    platform::runHandler([&lock, &alone] { alone = lock.acquire(); });
+    if (platform::programEnded())
+        return platform::programExitStatus();
+    if (!alone) {
+        platform::messageBox(QStringLiteral("这个程序文件夹已有一场练习在进行，"
+                                            "同一时间只能进行一场练习。\n"
+                                            "请回到那场练习，或先结束它再重新打开。\n\n%1")
+                                 .arg(QDir::toNativeSeparators(platform::programFolder())));
+        return 1;
+    }
 
     // A missing picture fails the start screen's load: the error box, then the end.
     platform::runHandler([] { platform::Forms::get<Form1>().Show(); });
