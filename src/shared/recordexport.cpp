@@ -6,12 +6,27 @@
 #include "public.h"
 #include "textoutput.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace RecordExportText {
 
 namespace {
 QString blanks(int count)
 {
     return QString(count, QLatin1Char(' '));
+}
+
+// The first line of a text file as the export writes it (UTF-8, CR LF); empty when unreadable.
+QString firstLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QString line = QString::fromUtf8(file.readLine(4096));
+    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return line;
 }
 } // namespace
 
@@ -28,6 +43,17 @@ QString FilePath(const QString &programFolder, const QDate &date, const QTime &t
     // The colon of the time is the full-width one, which file names allow.
     return programFolder + QStringLiteral("/做题记录/做题记录") + DateText(date) +
            QStringLiteral(" ") + time.toString(QStringLiteral("hh：mm")) + QStringLiteral(".txt");
+}
+
+QString TargetPath(const QString &path, const QString &titleLine)
+{
+    const QString stem = path.endsWith(QLatin1String(".txt")) ? path.chopped(4) : path;
+    for (int number = 1;; ++number) {
+        const QString candidate =
+            number == 1 ? path : stem + QStringLiteral(" (%1).txt").arg(number);
+        if (!QFileInfo::exists(candidate) || firstLine(candidate) == titleLine)
+            return candidate;
+    }
 }
 
 QString TitleLine(int setNo)
@@ -71,7 +97,8 @@ void RecordExport()
     if (Public::Rs->RecordCount() > 0) {
         // One reading of the clock: the date and the time of the name belong to the same moment.
         const QDateTime now = platform::currentDateTime();
-        path = FilePath(platform::programFolder(), now.date(), now.time());
+        path = TargetPath(FilePath(platform::programFolder(), now.date(), now.time()),
+                          TitleLine(Public::SetNo));
 
         platform::TextOutput file(path, platform::TextOutput::Folder::CreateMissing);
         file.writeLine(TitleLine(Public::SetNo));

@@ -19,6 +19,11 @@ QString DateText(const QDate &date);
 // program folder + "/做题记录/做题记录" + date + " " + "hh：mm" + ".txt"
 QString FilePath(const QString &programFolder, const QDate &date, const QTime &time);
 
+// The file an export writes: the first of `path`, then `path` with " (2)", " (3)" ... before
+// ".txt", that does not exist or holds a record whose first line is `titleLine` (an earlier
+// export of the same set, which the new one replaces). A record of another set is never replaced.
+QString TargetPath(const QString &path, const QString &titleLine);
+
 // "QOR-ZQ-24 No." followed by the set number.
 QString TitleLine(int setNo);
 

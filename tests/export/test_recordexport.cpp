@@ -220,6 +220,50 @@ TEST_F(RecordExportTest, CopiesBesideAnExportSurviveTwoExportsInItsMinute)
         EXPECT_EQ(readAll(recordFile(copy)), copy.toUtf8()) << copy.toStdString();
 }
 
+TEST_F(RecordExportTest, ExportsOfOtherSetsInOneMinuteTakeTheNextFreeNames)
+{
+    const QString minute = QStringLiteral("做题记录2026-12-7 14：30");
+    const auto exportSet = [this](int set, int second) {
+        Public::SetNo = set;
+        clock.setMoment(at(14, 30, second));
+        RecordExport();
+        return boxes.calls.last().text;
+    };
+    const auto titleOf = [this](const QString &name) {
+        return readAll(recordFile(name)).split('\r').first();
+    };
+
+    exportSet(3, 1);
+    EXPECT_EQ(exportSet(8, 20), QStringLiteral("记录已保存至 ") + recordFile(minute + " (2).txt"));
+    // An earlier export of the same set is replaced; the other set's record stays.
+    EXPECT_EQ(exportSet(3, 30), QStringLiteral("记录已保存至 ") + recordFile(minute + ".txt"));
+    EXPECT_EQ(exportSet(8, 40), QStringLiteral("记录已保存至 ") + recordFile(minute + " (2).txt"));
+    EXPECT_EQ(exportSet(9, 50), QStringLiteral("记录已保存至 ") + recordFile(minute + " (3).txt"));
+
+    EXPECT_EQ(records(), (QStringList{minute + " (2).txt", minute + " (3).txt", minute + ".txt"}));
+    EXPECT_EQ(titleOf(minute + ".txt"), "QOR-ZQ-24 No.3");
+    EXPECT_EQ(titleOf(minute + " (2).txt"), "QOR-ZQ-24 No.8");
+    EXPECT_EQ(titleOf(minute + " (3).txt"), "QOR-ZQ-24 No.9");
+}
+
+TEST_F(RecordExportTest, AFileOfTheSameNameThatIsNoRecordOfTheSetIsKept)
+{
+    const QString name = QStringLiteral("做题记录2026-12-7 09：05.txt");
+    const QByteArray notes = QByteArrayLiteral("QOR-ZQ-24 No.30\r\nmy notes\r\n");
+    {
+        QFile file(recordFile(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(notes);
+    }
+
+    RecordExport();
+
+    EXPECT_EQ(readAll(recordFile(name)), notes);
+    const QString written = recordFile(QStringLiteral("做题记录2026-12-7 09：05 (2).txt"));
+    EXPECT_TRUE(readAll(written).startsWith("QOR-ZQ-24 No.3\r\n"));
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("记录已保存至 ") + written});
+}
+
 TEST_F(RecordExportTest, AFailedWriteLeavesTheEarlierFileOfTheMinuteIntact)
 {
     RecordExport();
