@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using platform::RuntimeError;
 using platform::db::Connection;
 using platform::db::Recordset;
@@ -222,4 +224,37 @@ TEST(Connection, AReopenedConnectionSeesTheFileNowAtThePath)
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
     }
+}
+
+TEST(Connection, APathTooLongForSqliteIsRefusedSayingHowLongItMayBe)
+{
+    QorDatabase database;
+    // A copy of the database at a path of the given length in UTF-8 bytes, in folders of at most
+    // 200 bytes each.
+    const auto copyAtLength = [&database](int length) {
+        QString folder = database.folder() + QStringLiteral("/%1").arg(length);
+        const QString name = QStringLiteral("/QOR.mdb");
+        while (folder.toUtf8().size() + name.size() < length) {
+            const int missing = length - int(folder.toUtf8().size() + name.size()) - 1;
+            folder += u'/' + QString(std::clamp(missing, 1, 200), u'd');
+        }
+        EXPECT_TRUE(QDir().mkpath(folder));
+        const QString path = folder + name;
+        EXPECT_TRUE(QFile::copy(database.path(), path));
+        EXPECT_EQ(path.toUtf8().size(), length);
+        return path;
+    };
+
+    const QString longest = copyAtLength(504);
+    Connection connection;
+    connection.Open(QStringLiteral("Data Source=") + longest);
+    EXPECT_TRUE(connection.isOpen());
+
+    const QString tooLong = copyAtLength(505);
+    const RuntimeError error = openError(QStringLiteral("Data Source=") + tooLong);
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::Database);
+    EXPECT_EQ(error.message(),
+              QStringLiteral("Cannot open database %1: the path is too long (505 bytes in UTF-8; "
+                             "SQLite opens paths of at most 504 bytes)")
+                  .arg(tooLong));
 }

@@ -11,12 +11,17 @@
 #include "picture.h"
 #include "runtimeerror.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTextBoundaryFinder>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using platform::Forms;
 
@@ -80,6 +85,26 @@ TEST_F(Controls, AWordWrappingLabelGrowsByWholeLinesAndKeepsItsWidth)
     label->setCaption(QStringLiteral("A"));
     label->setFontSize(20);
     EXPECT_GT(label->heightTwips(), oneLine); // the height follows the font size
+}
+
+TEST_F(Controls, AnOverlongWordWrapsWithABreakEveryFewHundredCharacters)
+{
+    auto *label = find<platform::Label>("Label1");
+    label->setCaption(QStringLiteral("A"));
+    const double oneLine = label->heightTwips();
+
+    const QString word(100000, u'w');
+    label->setCaption(word);
+    EXPECT_EQ(label->caption(), word);
+    // The longest stretch the line breaker crosses without a place to break: a word of any
+    // length costs it one pass.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, label->text());
+    qsizetype longest = 0;
+    for (qsizetype previous = 0; breaks.toNextBoundary() >= 0; previous = breaks.position())
+        longest = std::max(longest, breaks.position() - previous);
+    EXPECT_LE(longest, 201); // 200 characters and the break after them
+    EXPECT_EQ(label->text().remove(QChar(0x200B)), word);
+    EXPECT_GT(label->heightTwips(), 100 * oneLine); // wrapped at the label's width
 }
 
 TEST_F(Controls, AnAutoSizedLabelWithoutWrappingFollowsItsTextWidth)
@@ -194,6 +219,39 @@ TEST(Pictures, AMissingOrBrokenPictureNamesItsPath)
     file.write("not a picture");
     file.close();
     EXPECT_THROW(platform::LoadPicture(broken), platform::RuntimeError);
+}
+
+TEST(Pictures, APictureTooLargeToDecodeIsCalledTooLarge)
+{
+    // A small JPEG whose frame header claims 20000 x 20000 pixels.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("help0.jpg"));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImage(16, 16, QImage::Format_RGB32).save(&buffer, "JPG"));
+    }
+    const qsizetype frame = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(frame, 0);
+    for (const qsizetype at : {frame + 5, frame + 7}) { // height, then width, big-endian
+        bytes[at] = char(20000 >> 8);
+        bytes[at + 1] = char(20000 & 0xFF);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    try {
+        platform::LoadPicture(path);
+        FAIL() << "no error";
+    } catch (const platform::RuntimeError &error) {
+        EXPECT_TRUE(error.message().startsWith(
+            QStringLiteral("Cannot read picture %1: it is too large (20000 x 20000 pixels; ")
+                .arg(path)))
+            << error.message().toStdString();
+    }
 }
 
 TEST(Pictures, AnImageTakesThePictureSizeUnlessStretched)

@@ -33,6 +33,14 @@ QString afterPrefix(const QString &message, QLatin1StringView prefix)
     return rest;
 }
 
+// The longest database path SQLite can work with: its file layer takes paths of mxPathname bytes,
+// and the rollback journal's path (the database's with "-journal" after it) must fit as well.
+int longestPath()
+{
+    const sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
+    return (vfs ? vfs->mxPathname : 512) - static_cast<int>(sizeof "-journal" - 1);
+}
+
 // Handles of closed connections, kept open for the next connection to the same file: a fresh
 // handle parses the whole schema again (all 24 tables), and the program opens three connections
 // for every press of Next.
@@ -119,12 +127,19 @@ std::shared_ptr<Database> Database::open(const QString &path)
         throw RuntimeError(
             Kind::Database, QStringLiteral("Not a database (the file is empty): %1").arg(path));
 
+    const QByteArray utf8Path = path.toUtf8();
+    if (utf8Path.size() > longestPath())
+        throw RuntimeError(Kind::Database,
+            QStringLiteral("Cannot open database %1: the path is too long (%2 bytes in UTF-8; "
+                           "SQLite opens paths of at most %3 bytes)")
+                .arg(path).arg(utf8Path.size()).arg(longestPath()));
+
     if (sqlite3 *reused = idleHandles().take(path))
         return std::shared_ptr<Database>(new Database(path, reused));
 
     sqlite3 *raw = nullptr;
     // No SQLITE_OPEN_CREATE: a file that vanished since the check above is not recreated empty.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(utf8Path.constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     // Closed, never pooled, unless the open and the probe below pass: only a Database made from
     // a good open may hand its handle to the next connection.
     std::unique_ptr<sqlite3, Closer> opened(raw);
