@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include "fonts.h"
+#include "wordbreaks.h"
 
 #include <QFontMetrics>
 #include <QTextLayout>
@@ -39,7 +40,8 @@ Label::Label(QWidget *parent) : ClickableLabel(parent), TwipsGeometry(this)
 
 void Label::setCaption(const QString &caption)
 {
-    setText(caption);
+    m_caption = caption;
+    setText(withWordBreaks(caption));
     if (m_autoSize)
         applyGeometry();
 }

@@ -16,7 +16,9 @@ public:
 
     explicit Label(QWidget *parent = nullptr);
 
-    QString caption() const { return text(); }
+    QString caption() const { return m_caption; }
+    // Shown with a break opportunity in every overlong word (see wordbreaks.h), so that a word
+    // of any length wraps at the label's width in time linear in its length.
     void setCaption(const QString &caption);
 
     QColor foreColor() const { return m_foreColor; }
@@ -39,6 +41,7 @@ private:
     void applyFont();
     void applyPalette();
 
+    QString m_caption;
     QColor m_foreColor = Qt::black;
     QColor m_backColor; // invalid: transparent
     QString m_fontName = QStringLiteral("MS Sans Serif");
