@@ -77,6 +77,29 @@ TEST_F(RichTextBoxTest, UnreadableFileIsFileIo)
     }
 }
 
+TEST_F(RichTextBoxTest, AFileOverTheSizeLimitIsRefusedNamingItAndTheLimit)
+{
+    const QString largest = write(QStringLiteral("largest.rtf"), "{\\rtf1 first words");
+    ASSERT_TRUE(QFile::resize(largest, RichTextBox::MaxFileBytes)); // the rest: zero bytes
+    RichTextBox box;
+    box.LoadFile(largest);
+    EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("first words")));
+
+    const QString tooLarge = write(QStringLiteral("too large.rtf"), "{\\rtf1 x");
+    ASSERT_TRUE(QFile::resize(tooLarge, RichTextBox::MaxFileBytes + 1));
+    try {
+        box.LoadFile(tooLarge);
+        FAIL() << "no error";
+    } catch (const RuntimeError &error) {
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileIo);
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("File too large: %1 (4194305 bytes; a rich-text file may have at "
+                                 "most 4194304 bytes, 4 MB)")
+                      .arg(tooLarge));
+    }
+    EXPECT_EQ(box.loadedPath(), largest); // the box keeps what it showed
+}
+
 TEST_F(RichTextBoxTest, LoadingReplacesTheText)
 {
     RichTextBox box;

@@ -121,12 +121,19 @@ void RichTextBox::LoadFile(const QString &path)
     if (!info.exists())
         throw RuntimeError(RuntimeError::Kind::FileNotFound,
                            QStringLiteral("File not found: %1").arg(path));
+    if (info.isFile() && info.size() > MaxFileBytes)
+        throw RuntimeError(RuntimeError::Kind::FileIo,
+                           QStringLiteral("File too large: %1 (%2 bytes; a rich-text file may "
+                                          "have at most %3 bytes, 4 MB)")
+                               .arg(path)
+                               .arg(info.size())
+                               .arg(MaxFileBytes));
     QFile file(path);
     if (info.isDir() || !file.open(QIODevice::ReadOnly))
         throw RuntimeError(
             RuntimeError::Kind::FileIo,
             QStringLiteral("Cannot open file: %1 (%2)").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(MaxFileBytes); // the file may have grown since
     if (file.error() != QFileDevice::NoError)
         throw RuntimeError(
             RuntimeError::Kind::FileIo,

@@ -19,11 +19,13 @@ class RichTextBox : public QTextEdit, public TwipsGeometry
     Q_OBJECT
 public:
     static constexpr double DefaultLinePitchTwips = 345;
+    // Larger files are refused: no real text of a few pages, pictures included, comes near it.
+    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 
     explicit RichTextBox(QWidget *parent = nullptr);
 
     // Loads an RTF file. Throws RuntimeError(FileNotFound) naming the path when it is missing,
-    // RuntimeError(FileIo) when it cannot be read. The new text shows from its top; the scroll
+    // RuntimeError(FileIo) when it cannot be read or is larger than MaxFileBytes. The new text shows from its top; the scroll
     // position otherwise stays where the user left it.
     void LoadFile(const QString &path);
     QString loadedPath() const { return m_path; }

@@ -8,7 +8,6 @@ namespace platform::rtf {
 namespace {
 
 constexpr int MaxLength = 31680;    // twips: 22 inches, more than any page
-constexpr int MaxHalfPoints = 3276; // 1638 points
 constexpr int MaxUnicodeSkip = 255;
 
 int clampedLength(const Token &token, int low = -MaxLength)
@@ -33,7 +32,7 @@ Dispatcher::Dispatcher(QTextDocument &document, const RtfLimits &limits)
 void Dispatcher::run(std::string_view input)
 {
     Tokenizer tokenizer(input, m_limits);
-    while (!m_done) {
+    while (!m_done && !m_builder.full()) {
         const Token token = tokenizer.next();
         switch (token.kind) {
         case TokenKind::GroupStart: groupStart(); break;
@@ -240,7 +239,7 @@ bool Dispatcher::characterWord(Keyword keyword, const Token &token)
     case Keyword::Hidden: chars.hidden = switchedOn(token); break;
     case Keyword::Font: chars.font = token.hasParameter ? token.parameter : -1; break;
     case Keyword::FontSize:
-        chars.halfPoints = token.parameter > 0 ? std::min(token.parameter, MaxHalfPoints) : 24;
+        chars.halfPoints = token.parameter > 0 ? std::min(token.parameter, m_limits.maxHalfPoints) : 24;
         break;
     case Keyword::Foreground: chars.foreground = std::max(token.parameter, 0); break;
     case Keyword::Background: chars.background = std::max(token.parameter, 0); break;

@@ -49,6 +49,31 @@ void cleanText(QString &text)
     text.truncate(out);
 }
 
+// Font sizes in pixels at 96 dpi, as the program's other fonts: 12 pt is 16 px on any display.
+int pixelSize(int halfPoints)
+{
+    return std::max(1, (halfPoints * 2 + 1) / 3);
+}
+
+// The tallest a line of text of this size can be: the size and a half covers the line spacing of
+// the fonts in use; 24 pixels the fixed line pitch of the question boxes.
+qint64 lineHeight(const CharProps &chars)
+{
+    return std::max(24, pixelSize(chars.halfPoints) * 3 / 2);
+}
+
+// The most a paragraph or cell end adds: an empty line and the paragraph's spacing.
+qint64 paragraphEndHeight(const CharProps &chars, const ParaProps &para)
+{
+    return lineHeight(chars)
+        + static_cast<qint64>((para.spaceBefore + para.spaceAfter) / TwipsPerPixel);
+}
+
+// Qt hashes a format's list of font families by its type alone, so formats that differ only in
+// their font share one bucket of the document's format collection, and each new run would be
+// compared with every format made before it. The family name as text keeps them apart.
+constexpr int FontNameKey = QTextFormat::UserProperty + 1;
+
 } // namespace
 
 DocumentBuilder::DocumentBuilder(QTextDocument &document, const DocumentTables &tables,
@@ -58,6 +83,18 @@ DocumentBuilder::DocumentBuilder(QTextDocument &document, const DocumentTables &
 
 void DocumentBuilder::appendText(QStringView text, const CharProps &chars, bool inTable)
 {
+    if (text.isEmpty() || m_full)
+        return;
+    // Each character may take a line of its own: what does not fit the budget is left out.
+    const qint64 fits = (m_limits.maxLayoutHeight - m_layoutHeight) / lineHeight(chars);
+    if (fits < text.size()) {
+        qsizetype kept = std::max<qint64>(fits, 0);
+        if (kept > 0 && text[kept - 1].isHighSurrogate())
+            --kept;
+        text = text.first(kept);
+        m_full = true;
+    }
+    m_layoutHeight += text.size() * lineHeight(chars);
     if (text.isEmpty())
         return;
     if (!m_run.isEmpty() && (chars != m_runChars || wantsTable(inTable) != (m_table != nullptr)))
@@ -66,12 +103,15 @@ void DocumentBuilder::appendText(QStringView text, const CharProps &chars, bool 
         prepareForContent(inTable);
         m_runChars = chars;
     }
-    m_run += text;
+    m_breaks.append(text, m_run);
 }
 
 void DocumentBuilder::appendImage(const QImage &image, QSizeF size, bool inTable)
 {
+    if (!spend(static_cast<qint64>(size.height()) + 24))
+        return;
     flushRun();
+    m_breaks.endRun();
     prepareForContent(inTable);
     const QString name = QStringLiteral("rtf-picture-%1").arg(++m_imageCount);
     m_document.addResource(QTextDocument::ImageResource, QUrl(name), image);
@@ -84,7 +124,10 @@ void DocumentBuilder::appendImage(const QImage &image, QSizeF size, bool inTable
 
 void DocumentBuilder::endParagraph(const CharProps &chars, const ParaProps &para)
 {
+    if (!spend(paragraphEndHeight(chars, para)))
+        return;
     flushRun();
+    m_breaks.endRun();
     prepareForContent(para.inTable);
     closeBlock(chars, para);
     m_paragraphPending = true;
@@ -107,7 +150,10 @@ void DocumentBuilder::endCell(const CharProps &chars, const ParaProps &para)
         appendText(u"\t", chars, false);
         return;
     }
+    if (!spend(paragraphEndHeight(chars, para)))
+        return;
     flushRun();
+    m_breaks.endRun();
     prepareForContent(true);
     closeBlock(chars, para);
     m_cellPending = true;
@@ -132,6 +178,17 @@ void DocumentBuilder::finish(const ParaProps &para)
         removeSpareRows();
     else if (!m_paragraphPending)
         m_cursor.setBlockFormat(blockFormat(para));
+}
+
+// Counts `pixels` against the layout budget; false, and nothing more kept, when they do not fit.
+bool DocumentBuilder::spend(qint64 pixels)
+{
+    if (m_full || m_layoutHeight + pixels > m_limits.maxLayoutHeight) {
+        m_full = true;
+        return false;
+    }
+    m_layoutHeight += pixels;
+    return true;
 }
 
 void DocumentBuilder::flushRun()
@@ -288,9 +345,9 @@ QTextCharFormat DocumentBuilder::charFormat(const CharProps &chars)
     if (const FontEntry *font = m_tables.font(chars.font); font && !font->name.isEmpty()) {
         format.setFontFamilies(QStringList{font->name});
         format.setFontStyleHint(styleHint(font->family));
+        format.setProperty(FontNameKey, font->name);
     }
-    // Sizes in pixels at 96 dpi, as the program's other fonts: 12 pt is 16 px on any display.
-    format.setProperty(QTextFormat::FontPixelSize, std::max(1, (chars.halfPoints * 2 + 1) / 3));
+    format.setProperty(QTextFormat::FontPixelSize, pixelSize(chars.halfPoints));
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(chars.italic);
     format.setFontUnderline(chars.underline);

@@ -3,6 +3,7 @@
 #include "rtfreader.h"
 #include "rtfstate.h"
 #include "rtftables.h"
+#include "wordbreaks.h"
 
 #include <QString>
 #include <QTextCharFormat>
@@ -40,7 +41,11 @@ public:
     // Writes the last run; the last paragraph takes `para` unless a \par already ended it.
     void finish(const ParaProps &para);
 
+    // The layout budget (RtfLimits::maxLayoutHeight) is spent: nothing more is kept.
+    bool full() const { return m_full; }
+
 private:
+    bool spend(qint64 pixels);
     void flushRun();
     bool wantsTable(bool inTable) const;
     void prepareForContent(bool inTable);
@@ -74,6 +79,10 @@ private:
     std::vector<int> m_cellBoundaries; // \cellx of the row being defined, in twips
 
     int m_imageCount = 0;
+
+    WordBreaks m_breaks;
+    qint64 m_layoutHeight = 0; // the most the content kept so far can take, in pixels
+    bool m_full = false;
 
     struct CharPropsHash
     {

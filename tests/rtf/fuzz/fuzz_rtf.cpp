@@ -1,7 +1,8 @@
-// libFuzzer entry for the RTF reader: any bytes must read without a crash, a sanitizer report, a
-// hang or unbounded memory.
+// libFuzzer entry for the RTF reader: any bytes must read, and the document lay out at the width
+// of the passage pane, without a crash, a sanitizer report, a hang or unbounded memory.
 #include "rtfreader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QTextDocument>
 
@@ -29,5 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                                    static_cast<qsizetype>(size));
     QTextDocument document;
     platform::rtf::readRtf(rtf, document);
+    // The passage pane is 7335 twips (489 pixels) wide, with no document margin.
+    document.setDocumentMargin(0);
+    document.setTextWidth(489);
+    document.documentLayout()->documentSize();
     return 0;
 }

@@ -1,0 +1,103 @@
+// What a document may cost to lay out: whatever the file holds, the reader keeps a document whose
+// layout stays bounded in height and whose words a line breaker can wrap in one pass.
+#include "rtftesthelpers.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBoundaryFinder>
+#include <QTextFragment>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using rtftest::read;
+
+namespace {
+
+constexpr int PassagePaneWidth = 7335 / 15; // pixels
+const platform::rtf::RtfLimits Limits;
+
+QByteArray repeated(const QByteArray &piece, int times)
+{
+    return piece.repeated(times);
+}
+
+int largestPixelSize(const QTextDocument &document)
+{
+    int largest = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        largest = std::max(largest, block.charFormat().font().pixelSize());
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            largest = std::max(largest, it.fragment().charFormat().font().pixelSize());
+    }
+    return largest;
+}
+
+double heightAtPassageWidth(QTextDocument &document)
+{
+    document.setTextWidth(PassagePaneWidth);
+    return document.documentLayout()->documentSize().height();
+}
+
+// The longest stretch of the text a line breaker must cross without a place to break.
+qsizetype longestUnbrokenRun(const QString &text)
+{
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype longest = 0;
+    qsizetype previous = 0;
+    while (breaks.toNextBoundary() >= 0) {
+        longest = std::max(longest, breaks.position() - previous);
+        previous = breaks.position();
+    }
+    return longest;
+}
+
+TEST(RtfLayoutCost, HugeFontsOverThousandsOfParagraphsStayWithinTheBudget)
+{
+    const auto document = read("{\\rtf1\\ansi\\fs3276 " + repeated("x\\par\n", 4000) + "}");
+    // Checked before the layout: with 1638-point lines it would not come back.
+    ASSERT_LE(largestPixelSize(*document), 96); // 72 points
+    EXPECT_GT(document->blockCount(), 3000);    // most of it is kept
+    EXPECT_LE(heightAtPassageWidth(*document), Limits.maxLayoutHeight);
+}
+
+TEST(RtfLayoutCost, ParagraphsAndSpacingPastTheBudgetAreLeftOut)
+{
+    const struct
+    {
+        const char *what;
+        QByteArray rtf;
+    } cases[] = {
+        {"short paragraphs", repeated("x\\par\n", 100000)},
+        {"paragraph spacing", repeated("\\sb31680\\sa31680 x\\par\n", 1000)},
+        {"line breaks", "x" + repeated("\\line x", 100000)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto document = read("{\\rtf1\\ansi " + c.rtf + "}");
+        const QString text = document->toPlainText();
+        ASSERT_LT(text.size(), 100000); // checked before the layout
+        EXPECT_TRUE(text.startsWith(QStringLiteral("x")));
+        EXPECT_LE(heightAtPassageWidth(*document), Limits.maxLayoutHeight);
+    }
+}
+
+TEST(RtfLayoutCost, OverlongWordsGetBreaksAndKeepTheirCharacters)
+{
+    // One word of a million characters, in two formats that alternate.
+    const auto word = read("{\\rtf1\\ansi " + repeated("{\\b aaaaa}{\\i bbbbb}", 100000) + "}");
+    const QString text = word->toPlainText();
+    EXPECT_GT(text.size(), 20000);
+    EXPECT_LE(text.size() * 24, Limits.maxLayoutHeight * 101 / 100); // breaks are extra
+    EXPECT_LE(longestUnbrokenRun(text), 201); // 200 characters and the break after them
+    EXPECT_LE(heightAtPassageWidth(*word), Limits.maxLayoutHeight);
+
+    // Characters outside the basic plane stay whole; words of ordinary length stay unbroken.
+    const QString face = QString::fromUcs4(U"\U0001F600");
+    const auto faces = read("{\\rtf1\\ansi " + repeated("\\u-10179?\\u-8704?", 300) + "}");
+    EXPECT_EQ(faces->toPlainText().remove(QChar(0x200B)), face.repeated(300));
+    const QString plain = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis ").repeated(50);
+    EXPECT_EQ(read("{\\rtf1\\ansi " + plain.toUtf8() + "}")->toPlainText(), plain);
+}
+
+} // namespace
