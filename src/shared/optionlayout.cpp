@@ -4,7 +4,6 @@
 
 #include "label.h"
 #include "optionbutton.h"
-#include "richtextbox.h"
 #include "variant.h"
 
 #include <utility>
@@ -25,7 +24,7 @@ QString Letter(int k)
 
 void FitQuestionBox(platform::RichTextBox &box)
 {
-    box.setHeightTwips(Public::LineCount(box) * platform::RichTextBox::DefaultLinePitchTwips);
+    box.setHeightTwips(Public::LineCount(box) * LineHeightTwips);
 }
 
 void LayOut(const platform::TwipsGeometry &questionBox, const Labels &labels,

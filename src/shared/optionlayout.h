@@ -1,5 +1,7 @@
 #pragma once
 
+#include "richtextbox.h"
+
 #include <QString>
 
 #include <array>
@@ -7,7 +9,6 @@
 namespace platform {
 class Label;
 class OptionButton;
-class RichTextBox;
 class TwipsGeometry;
 namespace db {
 class Variant;
@@ -18,6 +19,7 @@ class Variant;
 // question box after every question is loaded, on the question and the review screens.
 namespace OptionLayout {
 
+constexpr double LineHeightTwips = platform::RichTextBox::DefaultLinePitchTwips; // 345
 constexpr double OptionSpacingTwips = 270;   // between the box and label 1, and between labels
 constexpr double OptionButtonDropTwips = 50; // a button stands this far below its label's top
 
@@ -28,7 +30,7 @@ using Buttons = std::array<platform::OptionButton *, 5>;
 // 做题记录 column stores an answer.
 QString Letter(int k);
 
-// The question box made as high as its text's lines at the box's line pitch.
+// The question box made as high as its text's lines, each LineHeightTwips.
 void FitQuestionBox(platform::RichTextBox &box);
 
 // Label 1 stands the box's height (not its bottom) plus the spacing down; every further label
