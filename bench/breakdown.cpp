@@ -37,10 +37,10 @@ void addNextBreakdown(FigureTable &table)
 {
     table.section("Where a switch of screen goes (each step alone):");
     table.add("background decode: question_one_pane.png", repeat([] {
-                  platform::LoadPicture(QStringLiteral(":/backgrounds/question_one_pane.png"));
-              }), "ms", "LoadPicture in the layout loader, at every construction");
+                  platform::loadPicture(QStringLiteral(":/backgrounds/question_one_pane.png"));
+              }), "ms", "loadPicture in the layout loader, at every construction");
     table.add("background decode: question_two_pane.png", repeat([] {
-                  platform::LoadPicture(QStringLiteral(":/backgrounds/question_two_pane.png"));
+                  platform::loadPicture(QStringLiteral(":/backgrounds/question_two_pane.png"));
               }), "ms");
     table.add("construct Form3 (SC) from its layout", construction<Form3>(), "ms",
               "the background decode included");
@@ -78,7 +78,7 @@ void addNextBreakdown(FigureTable &table)
     platform::RichTextBox box;
     box.setGeometryTwips(0, 0, 9000, 345);
     table.add("question file into a box + LineCount", repeat([&box] {
-                  box.LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
+                  box.loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
                   box.LineCount();
               }), "ms");
 }

@@ -32,7 +32,7 @@ template<class Review> double timeReview()
         review.Load();
         review.Show();
     });
-    platform::Forms::get<Review>().Unload();
+    platform::Forms::get<Review>().unload();
     processPendingEvents();
     return ms;
 }
@@ -69,13 +69,13 @@ void timeQuestions(PracticeFigures &figures, BareDatabase &bare, std::mt19937 &r
 void timeResultsAndReviews(PracticeFigures &figures, const std::array<QString, 42> &types,
                            int resultsRepeats)
 {
-    platform::Forms::get<Form6>().Unload();
+    platform::Forms::get<Form6>().unload();
     processPendingEvents();
     for (int k = 0; k < resultsRepeats; ++k) {
         figures.results.add(millisecondsOf([] { platform::Forms::get<Form7>().Load(); }));
         platform::Forms::get<Form7>().Show();
         if (k + 1 < resultsRepeats) {
-            platform::Forms::get<Form7>().Unload();
+            platform::Forms::get<Form7>().unload();
             processPendingEvents();
         }
     }

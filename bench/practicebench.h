@@ -10,7 +10,7 @@
 class BareDatabase;
 
 // Whole practices in this process on the offscreen platform, each screen step timed by calling
-// its handler directly; deletes that Unload posted run between steps, untimed. A bare durable
+// its handler directly; deletes that unload() posted run between steps, untimed. A bare durable
 // update is timed after every Next (and 41 of them after every practice start), so both run
 // interleaved on the same disk.
 struct PracticeFigures

@@ -114,13 +114,13 @@ int main(int argc, char **argv)
     const double boxUs = medianMicroseconds(31,
                                             [&] {
                                                 for (int i = 0; i < Batch; ++i) {
-                                                    box.LoadFile(path);
+                                                    box.loadFile(path);
                                                     lines = box.LineCount();
                                                 }
                                             })
         / Batch;
     std::printf(
-        "rich-text box LoadFile + LineCount of the question file: %.1f us (%d lines at 600 px)\n",
+        "rich-text box loadFile + LineCount of the question file: %.1f us (%d lines at 600 px)\n",
         boxUs, lines);
     return 0;
 }

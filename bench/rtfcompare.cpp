@@ -148,7 +148,7 @@ void addRtfBenchFigures(FigureTable &table, const std::string &rtfBench)
             table.add("rtf_bench: its 2 KB question", 31, q.captured(1).toDouble(), NAN, "us",
                       "median of batches of 100");
         else if (auto b = boxMicro.match(text); b.hasMatch() && text.startsWith(QLatin1String("rich-text")))
-            table.add("rtf_bench: box LoadFile + LineCount", 31, b.captured(1).toDouble(), NAN, "us",
+            table.add("rtf_bench: box loadFile + LineCount", 31, b.captured(1).toDouble(), NAN, "us",
                       "question file into a RichTextBox, lines counted");
     }
     const auto result = child.wait();

@@ -39,7 +39,7 @@ void dropRaiseNotes(QtMsgType, const QMessageLogContext &, const QString &messag
 template<class Review> void closeIfLoaded()
 {
     if (Review *review = platform::Forms::find<Review>(); review && review->isLoaded())
-        review->Unload();
+        review->unload();
 }
 } // namespace
 

@@ -41,7 +41,7 @@ private:
     ScriptedTicksOnly m_ticks;
 };
 
-// Runs what the event loop runs between two clicks, the deletes that Unload posted included.
+// Runs what the event loop runs between two clicks, the deletes that unload() posted included.
 void processPendingEvents();
 
 // Start screen: the set chosen in the list, then START; the intro page is shown, which loads it

@@ -30,17 +30,17 @@ Form1::Form1() : Form(QStringLiteral(":/layouts/form1.json"))
 void Form1::Form_Load()
 {
     for (int k = 1; k <= Public::SetCount; ++k)
-        Combo1->AddItem(QStringLiteral("QOR_%1").arg(k));
+        Combo1->addItem(QStringLiteral("QOR_%1").arg(k));
     // The list shows its prompt, not the first set.
     Combo1->setText(QStringLiteral("请选择模考题编号"));
 
     // All twelve pictures must exist; the three "previous" ones are loaded and dropped.
     Public::LoadNextPictures();
     for (const char *name : {"previous0.jpg", "previous1.jpg", "previous2.jpg"})
-        platform::LoadPicture(Public::ImagePath(QString::fromLatin1(name)));
-    Public::PicHelp0 = platform::LoadPicture(Public::ImagePath(QStringLiteral("help0.jpg")));
-    Public::PicHelp1 = platform::LoadPicture(Public::ImagePath(QStringLiteral("help1.jpg")));
-    Public::PicHelp2 = platform::LoadPicture(Public::ImagePath(QStringLiteral("help2.jpg")));
+        platform::loadPicture(Public::ImagePath(QString::fromLatin1(name)));
+    Public::PicHelp0 = platform::loadPicture(Public::ImagePath(QStringLiteral("help0.jpg")));
+    Public::PicHelp1 = platform::loadPicture(Public::ImagePath(QStringLiteral("help1.jpg")));
+    Public::PicHelp2 = platform::loadPicture(Public::ImagePath(QStringLiteral("help2.jpg")));
     Public::LoadEndExamPictures();
 }
 
@@ -48,14 +48,14 @@ void Form1::Combo1_Click()
 {
     // Whole-text comparison: "QOR_2" is set 2, never 20 or 24.
     for (int k = 1; k <= Public::SetCount; ++k) {
-        if (Combo1->Text() == QStringLiteral("QOR_%1").arg(k))
+        if (Combo1->text() == QStringLiteral("QOR_%1").arg(k))
             Public::SetNo = k;
     }
 }
 
 void Form1::Combo1_KeyPress(int keyAscii)
 {
-    Print(QString::number(keyAscii));
+    print(QString::number(keyAscii));
     if (keyAscii == EnterKey)
         StartPractice();
 }
@@ -83,7 +83,7 @@ void Form1::StartPractice()
         platform::messageBox(QStringLiteral("请选择要练习的套题编号"));
         return;
     }
-    Unload();
+    unload();
     platform::Forms::get<Form0>().Show();
     platform::Forms::get<Form2>().Show();
 }

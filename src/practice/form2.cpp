@@ -84,14 +84,14 @@ void Form2::Image1_MouseMove()
 
 void Form2::Image1_Click()
 {
-    Hide();
+    hide();
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
                      platform::db::adLockOptimistic);
     // Exact, case-sensitive comparisons, each reading the column anew; any other type opens
     // nothing and leaves only the backdrop.
-    withQuestionScreenFor(QuestionTypes::named(Public::Rs->field(QuestionTypes::Column)),
+    WithQuestionScreenFor(QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)),
                           []<class Screen>() { openQuestionScreen<Screen>(); });
-    Unload();
+    unload();
 }

@@ -88,7 +88,7 @@ void Form5::ShowNextQuestionHere()
 
 void Form5::LoadPassage(const QString &key)
 {
-    RichTextBox1->LoadFile(Public::PassageFilePath(Public::SetNo, key));
+    RichTextBox1->loadFile(Public::PassageFilePath(Public::SetNo, key));
 }
 
 void Form5::ApplyOptionFontRule()

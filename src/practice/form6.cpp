@@ -35,5 +35,5 @@ void Form6::Label2_Click()
 {
     platform::Forms::get<Form7>().Load();
     platform::Forms::get<Form7>().Show();
-    Unload();
+    unload();
 }

@@ -71,7 +71,7 @@ QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownTy
 
 void QuestionScreen::LoadQuestionText()
 {
-    m_questionBox->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
+    m_questionBox->loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
 }
 
 void QuestionScreen::FitQuestionBox()
@@ -198,7 +198,7 @@ void QuestionScreen::Timer1_Timer()
     if (Public::SecondsLeft == -1) {
         // Time is up: the question on display is not recorded. This screen stays loaded and
         // hidden; its later ticks never match -1 again, so the end screen shows once.
-        Hide();
+        hide();
         platform::Forms::get<Form6>().Show();
     }
 }
@@ -229,7 +229,7 @@ void QuestionScreen::Image1_Click()
     if (Public::QuestionNo == Public::QuestionsPerSet) {
         platform::Forms::get<Form6>().Load();
         platform::Forms::get<Form6>().Show();
-        Unload();
+        unload();
         return;
     }
 
@@ -241,8 +241,8 @@ void QuestionScreen::Image1_Click()
     // Exact comparisons: another case, blanks around the letters, an empty text or Null name no
     // other screen, so such a question stays on this one.
     const std::optional<QuestionType> type =
-        QuestionTypes::named(Public::Rs->field(QuestionTypes::Column));
-    if (type != m_ownType && withQuestionScreenFor(type, [this]<class Screen>() {
+        QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column));
+    if (type != m_ownType && WithQuestionScreenFor(type, [this]<class Screen>() {
             SwitchTo<Screen>();
         }))
         return;
@@ -265,7 +265,7 @@ template<class Screen> void QuestionScreen::SwitchTo()
     Public::Conn->Close();
     platform::Forms::get<Screen>().Load();
     platform::Forms::get<Screen>().Show();
-    Unload();
+    unload();
 }
 
 void QuestionScreen::RecordAnswer()
@@ -296,7 +296,7 @@ void QuestionScreen::Image3_Click()
     if (answer != platform::MessageAnswer::Ok)
         return;
     Public::ExitRequested = true;
-    Unload();
+    unload();
 }
 
 void QuestionScreen::Form_Unload()

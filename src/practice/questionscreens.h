@@ -9,7 +9,7 @@
 // The question screen of each type: SC questions on Form3, CR on Form4, RC on Form5. Runs
 // act.template operator()<Screen>() with the screen of `type`; nothing for no type. True when a
 // screen was run.
-template<class Act> bool withQuestionScreenFor(std::optional<QuestionType> type, Act &&act)
+template<class Act> bool WithQuestionScreenFor(std::optional<QuestionType> type, Act &&act)
 {
-    return QuestionTypes::withScreenFor<Form3, Form4, Form5>(type, std::forward<Act>(act));
+    return QuestionTypes::WithScreenFor<Form3, Form4, Form5>(type, std::forward<Act>(act));
 }

@@ -37,9 +37,9 @@ void Form10::Form_Load()
     openRow(Public::QuestionNo);
     const QString ownKey = Public::Rs->field(PassageKeyColumn).joinText();
     closeRow();
-    RichTextBox1->LoadFile(Public::PassageFilePath(
+    RichTextBox1->loadFile(Public::PassageFilePath(
         Public::SetNo, ownKey.isEmpty() ? RunPassageKey(Public::QuestionNo) : ownKey));
-    RichTextBox2->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
+    RichTextBox2->loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
     OptionLayout::FitQuestionBox(*RichTextBox2);
 
     ShowHeader();
@@ -60,7 +60,7 @@ QString Form10::RunPassageKey(int question)
     for (int earlier = question - 1; earlier >= 1; --earlier) {
         openRow(earlier);
         const bool inRun = !Public::Rs->EOF() &&
-                           QuestionTypes::named(Public::Rs->field(QuestionTypes::Column)) == QuestionType::RC;
+                           QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)) == QuestionType::RC;
         const QString key = inRun ? Public::Rs->field(PassageKeyColumn).joinText() : QString();
         closeRow();
         if (!inRun)

@@ -71,7 +71,7 @@ void Form7::BindGrid()
     Adodc1->setCursorType(platform::db::adOpenDynamic);
     Adodc1->setLockType(platform::db::adLockReadOnly);
     Adodc1->setRecordSource(Public::OrderedWholeTableQuery(Public::SetNo));
-    Adodc1->Refresh();
+    Adodc1->refresh();
 
     MSHFlexGrid1->setDataSource(Adodc1);
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
@@ -83,13 +83,13 @@ void Form7::BindGrid()
 
 void Form7::ColourMarks()
 {
-    for (int row = 1; row < MSHFlexGrid1->Rows(); ++row) {
+    for (int row = 1; row < MSHFlexGrid1->rows(); ++row) {
         MSHFlexGrid1->setCol(MarkColumn);
         MSHFlexGrid1->setRow(row);
         QColor colour;
-        if (MSHFlexGrid1->Text() == RightMark)
+        if (MSHFlexGrid1->text() == RightMark)
             colour = platform::colorFromBgr(RightMarkColor);
-        else if (MSHFlexGrid1->Text() == WrongMark)
+        else if (MSHFlexGrid1->text() == WrongMark)
             colour = platform::colorFromBgr(WrongMarkColor);
         else
             continue; // never answered, or a mark that is neither: uncoloured
@@ -103,15 +103,15 @@ void Form7::ShowAccuracy()
 {
     std::array<int, 3> right{};
     std::array<int, 3> count{};
-    for (int row = 1; row < MSHFlexGrid1->Rows(); ++row) {
+    for (int row = 1; row < MSHFlexGrid1->rows(); ++row) {
         MSHFlexGrid1->setCol(TypeColumn);
         MSHFlexGrid1->setRow(row);
         for (size_t type = 0; type < QuestionTypes::All.size(); ++type) {
             // Once a test matches, the current cell is the mark: the later tests never match.
-            if (MSHFlexGrid1->Text() != QuestionTypes::name(QuestionTypes::All[type]))
+            if (MSHFlexGrid1->text() != QuestionTypes::Name(QuestionTypes::All[type]))
                 continue;
             MSHFlexGrid1->setCol(MarkColumn);
-            if (MSHFlexGrid1->Text() == RightMark)
+            if (MSHFlexGrid1->text() == RightMark)
                 ++right[type];
             ++count[type];
         }
@@ -122,12 +122,12 @@ void Form7::ShowAccuracy()
     const std::array<platform::Label *, 3> captions = {Label5, Label6, Label7};
     for (size_t type = 0; type < QuestionTypes::All.size(); ++type)
         captions[type]->setCaption(Accuracy::AccuracyCaption(
-            QuestionTypes::name(QuestionTypes::All[type]), right[type], count[type]));
+            QuestionTypes::Name(QuestionTypes::All[type]), right[type], count[type]));
 }
 
 void Form7::MSHFlexGrid1_DblClick()
 {
-    const int row = MSHFlexGrid1->Row();
+    const int row = MSHFlexGrid1->row();
     if (row < 1)
         return; // the header row or an empty grid: no question
     // Row i stands for question i: the rows are ordered by 题号.
@@ -136,8 +136,8 @@ void Form7::MSHFlexGrid1_DblClick()
     Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
                      platform::db::adLockOptimistic);
-    QuestionTypes::withScreenFor<Form8, Form9, Form10>(
-        QuestionTypes::named(Public::Rs->field(QuestionTypes::Column)), []<class Screen>() {
+    QuestionTypes::WithScreenFor<Form8, Form9, Form10>(
+        QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)), []<class Screen>() {
             Public::Conn->Close();
             platform::Forms::get<Screen>().Load();
             platform::Forms::get<Screen>().Show();
@@ -157,7 +157,7 @@ void Form7::Label2_MouseDown()
 
 void Form7::Image3_Click()
 {
-    Unload();
+    unload();
     // Closes every other screen too: the backdrop, review screens, a question screen hidden at
     // time-out.
     platform::endProgram(0);

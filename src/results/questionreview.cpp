@@ -11,7 +11,7 @@ QuestionReview::QuestionReview(const QString &layoutResource) : ReviewScreen(lay
 
 void QuestionReview::Form_Load()
 {
-    RichTextBox1->LoadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
+    RichTextBox1->loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
     OptionLayout::FitQuestionBox(*RichTextBox1);
     ShowHeader();
 

@@ -39,7 +39,7 @@ void ReviewScreen::TickOption(int k)
 void ReviewScreen::Label6_Click()
 {
     platform::Forms::get<Form7>().Show();
-    Unload();
+    unload();
 }
 
 void ReviewScreen::Label6_MouseDown()

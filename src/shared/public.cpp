@@ -94,24 +94,24 @@ QString TitleText(int set)
 
 void LoadNextPictures()
 {
-    PicNext0 = platform::LoadPicture(ImagePath(QStringLiteral("next0.jpg")));
-    PicNext1 = platform::LoadPicture(ImagePath(QStringLiteral("next1.jpg")));
-    PicNext2 = platform::LoadPicture(ImagePath(QStringLiteral("next2.jpg")));
+    PicNext0 = platform::loadPicture(ImagePath(QStringLiteral("next0.jpg")));
+    PicNext1 = platform::loadPicture(ImagePath(QStringLiteral("next1.jpg")));
+    PicNext2 = platform::loadPicture(ImagePath(QStringLiteral("next2.jpg")));
 }
 
 void LoadEndExamPictures()
 {
-    PicEndExam0 = platform::LoadPicture(ImagePath(QStringLiteral("end exam0.jpg")));
-    PicEndExam1 = platform::LoadPicture(ImagePath(QStringLiteral("end exam1.jpg")));
-    PicEndExam2 = platform::LoadPicture(ImagePath(QStringLiteral("end exam2.jpg")));
+    PicEndExam0 = platform::loadPicture(ImagePath(QStringLiteral("end exam0.jpg")));
+    PicEndExam1 = platform::loadPicture(ImagePath(QStringLiteral("end exam1.jpg")));
+    PicEndExam2 = platform::loadPicture(ImagePath(QStringLiteral("end exam2.jpg")));
 }
 
 void LoadButtonPictures()
 {
     LoadNextPictures();
-    PicHelp0 = platform::LoadPicture(ImagePath(QStringLiteral("help0.jpg")));
-    PicHelp1 = platform::LoadPicture(ImagePath(QStringLiteral("help1.jpg")));
-    PicHelp2 = platform::LoadPicture(ImagePath(QStringLiteral("help2.jpg")));
+    PicHelp0 = platform::loadPicture(ImagePath(QStringLiteral("help0.jpg")));
+    PicHelp1 = platform::loadPicture(ImagePath(QStringLiteral("help1.jpg")));
+    PicHelp2 = platform::loadPicture(ImagePath(QStringLiteral("help2.jpg")));
     LoadEndExamPictures();
 }
 

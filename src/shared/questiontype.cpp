@@ -2,7 +2,7 @@
 
 namespace QuestionTypes {
 
-QString name(QuestionType type)
+QString Name(QuestionType type)
 {
     switch (type) {
     case QuestionType::SC:
@@ -15,10 +15,10 @@ QString name(QuestionType type)
     return QString();
 }
 
-std::optional<QuestionType> named(const platform::db::Variant &cell)
+std::optional<QuestionType> Named(const platform::db::Variant &cell)
 {
     for (QuestionType type : All) {
-        if (cell.equals(name(type)))
+        if (cell.equals(Name(type)))
             return type;
     }
     return std::nullopt;

@@ -21,16 +21,16 @@ constexpr std::array<QuestionType, 3> All = {QuestionType::SC, QuestionType::CR,
 inline const QString Column = QStringLiteral("题型");
 
 // "SC", "CR" or "RC".
-QString name(QuestionType type);
+QString Name(QuestionType type);
 
 // The type a cell names: its text exactly, in its case and without blanks around it. Any other
 // text, an empty one or Null names none.
-std::optional<QuestionType> named(const platform::db::Variant &cell);
+std::optional<QuestionType> Named(const platform::db::Variant &cell);
 
 // Runs act.template operator()<Screen>() with the screen of `type` among the three given, one
 // for each type in the order SC, CR, RC; runs nothing for no type. True when a screen was run.
 template<class ScScreen, class CrScreen, class RcScreen, class Act>
-bool withScreenFor(std::optional<QuestionType> type, Act &&act)
+bool WithScreenFor(std::optional<QuestionType> type, Act &&act)
 {
     if (!type)
         return false;

@@ -188,7 +188,7 @@ TEST_F(Controls, TheSecondPressOfADoubleClickReachesOnlyTheWindowOfTheFirst)
     EXPECT_TRUE(seen.isEmpty()) << seen.join(u' ').toStdString();
 
     // The same when the first window has gone meanwhile.
-    form->onLabelClick = [this] { form->Unload(); };
+    form->onLabelClick = [this] { form->unload(); };
     QTest::mouseClick(opener, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     secondHalf(option);
@@ -206,7 +206,7 @@ TEST(Pictures, AMissingOrBrokenPictureNamesItsPath)
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("images/end exam0.jpg"));
     try {
-        platform::LoadPicture(missing);
+        platform::loadPicture(missing);
         FAIL() << "no error";
     } catch (const platform::RuntimeError &error) {
         EXPECT_EQ(error.kind(), platform::RuntimeError::Kind::FileNotFound);
@@ -218,7 +218,7 @@ TEST(Pictures, AMissingOrBrokenPictureNamesItsPath)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a picture");
     file.close();
-    EXPECT_THROW(platform::LoadPicture(broken), platform::RuntimeError);
+    EXPECT_THROW(platform::loadPicture(broken), platform::RuntimeError);
 }
 
 TEST(Pictures, APictureTooLargeToDecodeIsCalledTooLarge)
@@ -259,7 +259,7 @@ TEST(Pictures, AnImageTakesThePictureSizeUnlessStretched)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("next0.jpg"));
     QImage(69, 29, QImage::Format_RGB32).save(path, "JPG");
-    const platform::Picture picture = platform::LoadPicture(path);
+    const platform::Picture picture = platform::loadPicture(path);
 
     platform::Image plain;
     plain.setGeometryTwips(0, 0, 1035, 435);
@@ -272,7 +272,7 @@ TEST(Pictures, AnImageTakesThePictureSizeUnlessStretched)
     stretched.setGeometryTwips(0, 0, 1800, 480);
     stretched.setPicture(picture);
     EXPECT_DOUBLE_EQ(stretched.widthTwips(), 1800);
-    EXPECT_FALSE(stretched.picture() == platform::LoadPicture(path)); // another load, another picture
+    EXPECT_FALSE(stretched.picture() == platform::loadPicture(path)); // another load, another picture
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The life of a screen: one instance, Load once per opening, Unload destroying it, the close
+// The life of a screen: one instance, Load once per opening, unload() destroying it, the close
 // command, the end of the program, timers running only while loaded.
 #include "testform.h"
 
@@ -41,7 +41,7 @@ TEST_F(FormLifecycle, UnloadRunsItsHandlerAndTheNextUseLoadsAfresh)
 {
     TestForm *first = &Forms::get<TestForm>();
     first->Show();
-    first->Unload();
+    first->unload();
     EXPECT_EQ(first->unloads, 1);
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(Forms::find<TestForm>(), nullptr);
@@ -58,7 +58,7 @@ TEST_F(FormLifecycle, UnloadRunsItsHandlerAndTheNextUseLoadsAfresh)
 TEST_F(FormLifecycle, UnloadOfAFormNeverLoadedRunsNothing)
 {
     TestForm &form = Forms::get<TestForm>();
-    form.Unload();
+    form.unload();
     EXPECT_EQ(form.unloads, 0);
 }
 
@@ -94,7 +94,7 @@ TEST_F(FormLifecycle, EndInsideAnUnloadHandlerStopsTheUnload)
     a.Show();
     b.Show();
     a.onUnload = [] { platform::endProgram(0); };
-    a.Unload();
+    a.unload();
     EXPECT_TRUE(platform::programEnded());
     EXPECT_EQ(b.unloads, 0);
     EXPECT_TRUE(Forms::all().isEmpty());
@@ -108,9 +108,9 @@ TEST_F(FormLifecycle, TimersRunOnlyWhileTheFormIsLoaded)
     form.Load();
     EXPECT_TRUE(timer->isRunning());
     EXPECT_EQ(timer->interval(), 1000);
-    form.Hide();
+    form.hide();
     EXPECT_TRUE(timer->isRunning()); // a hidden screen keeps ticking
-    form.Unload();
+    form.unload();
     EXPECT_FALSE(timer->isRunning());
 }
 
@@ -139,8 +139,8 @@ TEST_F(FormLifecycle, KeysReachTheFormAsCharacterCodesAndFocusGoesToTheFirstTabS
 TEST_F(FormLifecycle, PrintWritesOneLinePerCall)
 {
     TestForm &form = Forms::get<TestForm>();
-    form.Print(QStringLiteral("97"));
-    form.Print(QStringLiteral("13"));
+    form.print(QStringLiteral("97"));
+    form.print(QStringLiteral("13"));
     EXPECT_EQ(form.printedLines(), (QStringList{QStringLiteral("97"), QStringLiteral("13")}));
 }
 

@@ -88,7 +88,7 @@ TEST_P(TimeOutTest, HidesTheScreenAndShowsTheEndScreenOnceWithoutRecording)
 
     // The end screen goes (its link was followed); the hidden screen's later ticks bring back
     // nothing.
-    platform::Forms::get<Form6>().Unload();
+    platform::Forms::get<Form6>().unload();
     for (int k = 0; k < 3; ++k)
         screen.Timer1_Timer();
     EXPECT_EQ(Public::SecondsLeft, -4);

@@ -105,7 +105,7 @@ TEST_P(EndExamTest, OkThenYesExportsTheRecordAndEndsTheProgram)
 TEST_P(EndExamTest, PlainUnloadAsksNothing)
 {
     QuestionScreen &screen = open();
-    screen.Unload();
+    screen.unload();
     EXPECT_TRUE(boxes.calls.isEmpty());
     EXPECT_FALSE(platform::programEnded());
     EXPECT_EQ(loadedQuestionScreen(), nullptr);

@@ -71,7 +71,7 @@ TEST_P(LayoutTest, WrappedOptionPushesTheOthersDownByItsExtraHeight)
     const double oneLine = plain.optionTexts()[1]->heightTwips();
     const double thirdTop = plain.optionTexts()[2]->topTwips();
     const double fifthButton = plain.optionButtons()[4]->topTwips();
-    plain.Unload();
+    plain.unload();
 
     setCell(9, QStringLiteral("B"), LongOption);
     QuestionScreen &wrapped = openScreen(GetParam());

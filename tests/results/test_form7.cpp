@@ -35,20 +35,20 @@ TEST_F(Form7Test, GridShowsTheSetInQuestionOrderWithSevenCentredColumns)
     platform::Grid *grid = results.MSHFlexGrid1;
 
     EXPECT_EQ(results.Label1->caption(), QStringLiteral("Practice QOR-ZQ-24 No.3"));
-    ASSERT_EQ(grid->Rows(), 42);
-    ASSERT_EQ(grid->Cols(), 7);
+    ASSERT_EQ(grid->rows(), 42);
+    ASSERT_EQ(grid->cols(), 7);
     const QStringList headings = {"题型", "题号", "编号", "答案",
                                   "做题记录", "正误", "用时"};
     const QList<double> widths = {1250, 1250, 1600, 1250, 1250, 1800, 1250};
     for (int col = 0; col < 7; ++col) {
-        EXPECT_EQ(grid->TextMatrix(0, col), headings.at(col));
+        EXPECT_EQ(grid->textMatrix(0, col), headings.at(col));
         EXPECT_EQ(grid->colWidth(col), widths.at(col));
         EXPECT_EQ(grid->item(3, col)->textAlignment(), int(Qt::AlignCenter));
     }
-    EXPECT_EQ(grid->TextMatrix(1, 2), id(2));
-    EXPECT_EQ(grid->TextMatrix(41, 2), id(1));
-    EXPECT_EQ(grid->Row(), 0);
-    EXPECT_EQ(grid->Col(), 0);
+    EXPECT_EQ(grid->textMatrix(1, 2), id(2));
+    EXPECT_EQ(grid->textMatrix(41, 2), id(1));
+    EXPECT_EQ(grid->row(), 0);
+    EXPECT_EQ(grid->col(), 0);
 }
 
 TEST_F(Form7Test, MarksAreColouredOnBothCellsAndCountedPerType)
@@ -127,7 +127,7 @@ TEST_F(Form7Test, ReachesTheDatabaseWhenStartedFromAnotherDirectory)
     Form7 &results = openResults();
     doubleClickRow(results, 2);
     QDir::setCurrent(previous);
-    EXPECT_EQ(results.MSHFlexGrid1->Rows(), 42);
+    EXPECT_EQ(results.MSHFlexGrid1->rows(), 42);
     EXPECT_EQ(Public::QuestionNo, 2);
 }
 
@@ -170,7 +170,7 @@ TEST_F(Form7Test, ExportWritesTheRecordAndLeavesTheScreenAsItWas)
     ASSERT_EQ(boxes.calls.size(), 1);
     EXPECT_EQ(boxes.calls.first().text, RecordExportText::SavedMessage(path));
     EXPECT_EQ(cell(1, QStringLiteral("做题记录")).toString(), QStringLiteral(" "));
-    EXPECT_EQ(results.MSHFlexGrid1->TextMatrix(1, LetterColumn), QString()); // not refreshed
+    EXPECT_EQ(results.MSHFlexGrid1->textMatrix(1, LetterColumn), QString()); // not refreshed
     EXPECT_FALSE(platform::programEnded());
     EXPECT_TRUE(results.isLoaded());
     EXPECT_TRUE(results.isVisible());

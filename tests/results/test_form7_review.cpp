@@ -30,7 +30,7 @@ TEST_F(Form7ReviewTest, DoubleClickReviewsTheQuestionOfTheRowNumberNotOfTheNumbe
     const int sc = firstOfType(QStringLiteral("SC"));
     setAttempt(sc, QStringLiteral("B"), QStringLiteral("×"));
     Form7 &results = openResults();
-    ASSERT_EQ(results.MSHFlexGrid1->TextMatrix(sc, 1), QString::number(sc + 100));
+    ASSERT_EQ(results.MSHFlexGrid1->textMatrix(sc, 1), QString::number(sc + 100));
 
     doubleClickRow(results, sc);
     EXPECT_EQ(Public::QuestionNo, sc);
@@ -95,7 +95,7 @@ TEST_F(Form7ReviewTest, HeaderRowEmptyGridAndUnknownTypeOpenNothing)
     folder.execute(QStringLiteral("delete from %1").arg(table()));
     Public::QuestionNo = 0;
     Form7 &empty = openResults();
-    EXPECT_EQ(empty.MSHFlexGrid1->Rows(), 1);
+    EXPECT_EQ(empty.MSHFlexGrid1->rows(), 1);
     EXPECT_EQ(empty.Label5->caption(), QStringLiteral("SC 正确率: 0.00%  ( 0/0 )"));
     realDoubleClick(empty.MSHFlexGrid1->viewport(), QPoint(20, 20));
     empty.MSHFlexGrid1_DblClick();
@@ -109,7 +109,7 @@ TEST_F(Form7ReviewTest, EndButtonEndsTheProgramWithReviewScreensOpen)
     Public::QuestionNo = firstOfType(QStringLiteral("SC"));
     QPointer<Form3> question = &Forms::get<Form3>();
     question->Load();
-    question->Hide();
+    question->hide();
     Form7 &results = openResults();
     doubleClickRow(results, firstOfType(QStringLiteral("SC")));
     doubleClickRow(results, firstOfType(QStringLiteral("RC")));

@@ -55,7 +55,7 @@ protected:
     void bind(const QStringList &hidden = {})
     {
         grid.setHiddenFields(hidden);
-        source.Refresh();
+        source.refresh();
         grid.setDataSource(&source);
     }
     QPoint cellCentre(int row, int col)
@@ -71,24 +71,24 @@ protected:
 TEST_F(GridTest, HeaderRowHoldsTheShownFieldsAndOneRowFollowsPerRecordInQueryOrder)
 {
     bind({QStringLiteral("hidden")});
-    ASSERT_EQ(grid.Rows(), 4);
-    ASSERT_EQ(grid.Cols(), 3);
-    EXPECT_EQ(grid.TextMatrix(0, 0), QStringLiteral("kind"));
-    EXPECT_EQ(grid.TextMatrix(0, 2), QStringLiteral("mark")); // the hidden field takes no column
-    EXPECT_EQ(grid.TextMatrix(1, 0), QStringLiteral("a"));
-    EXPECT_EQ(grid.TextMatrix(1, 1), QStringLiteral("1")); // a number as plain digits
-    EXPECT_EQ(grid.TextMatrix(1, 2), QString());           // Null shows as an empty cell
-    EXPECT_EQ(grid.TextMatrix(3, 2), QStringLiteral("×"));
+    ASSERT_EQ(grid.rows(), 4);
+    ASSERT_EQ(grid.cols(), 3);
+    EXPECT_EQ(grid.textMatrix(0, 0), QStringLiteral("kind"));
+    EXPECT_EQ(grid.textMatrix(0, 2), QStringLiteral("mark")); // the hidden field takes no column
+    EXPECT_EQ(grid.textMatrix(1, 0), QStringLiteral("a"));
+    EXPECT_EQ(grid.textMatrix(1, 1), QStringLiteral("1")); // a number as plain digits
+    EXPECT_EQ(grid.textMatrix(1, 2), QString());           // Null shows as an empty cell
+    EXPECT_EQ(grid.textMatrix(3, 2), QStringLiteral("×"));
 }
 
 TEST_F(GridTest, ARefreshShowsTheTableAsItIsNow)
 {
     bind();
     run("delete from T where num = 2");
-    EXPECT_EQ(grid.Rows(), 4); // rows are kept as found until the next refresh
-    source.Refresh();
-    EXPECT_EQ(grid.Rows(), 3);
-    EXPECT_EQ(grid.TextMatrix(2, 0), QStringLiteral("c"));
+    EXPECT_EQ(grid.rows(), 4); // rows are kept as found until the next refresh
+    source.refresh();
+    EXPECT_EQ(grid.rows(), 3);
+    EXPECT_EQ(grid.textMatrix(2, 0), QStringLiteral("c"));
 }
 
 TEST_F(GridTest, TheCurrentCellReadsAndColoursOneCell)
@@ -96,7 +96,7 @@ TEST_F(GridTest, TheCurrentCellReadsAndColoursOneCell)
     bind();
     grid.setRow(2);
     grid.setCol(3);
-    EXPECT_EQ(grid.Text(), QStringLiteral("√"));
+    EXPECT_EQ(grid.text(), QStringLiteral("√"));
     grid.setCellForeColor(Qt::green);
     grid.setCol(0);
     grid.setCellBackColor(Qt::red);
@@ -105,7 +105,7 @@ TEST_F(GridTest, TheCurrentCellReadsAndColoursOneCell)
     EXPECT_FALSE(grid.cellForeColor(2, 0).isValid());
     EXPECT_FALSE(grid.cellForeColor(1, 3).isValid());
     grid.setRow(0);
-    EXPECT_EQ(grid.Text(), QStringLiteral("kind"));
+    EXPECT_EQ(grid.text(), QStringLiteral("kind"));
     EXPECT_EQ(grid.currentRow(), -1); // the header row highlights nothing
 }
 
@@ -116,7 +116,7 @@ TEST_F(GridTest, WidthsAreKeptInTwipsAndAlignmentCoversEveryCellOfTheColumn)
     grid.setColAlignment(1, Qt::AlignCenter);
     EXPECT_EQ(grid.colWidth(1), 1600);
     EXPECT_EQ(grid.columnWidth(1), 107);
-    for (int row = 1; row < grid.Rows(); ++row)
+    for (int row = 1; row < grid.rows(); ++row)
         EXPECT_EQ(grid.item(row - 1, 1)->textAlignment(), int(Qt::AlignCenter));
 }
 
@@ -127,10 +127,10 @@ TEST_F(GridTest, ADoubleClickOnARecordMovesTheCurrentRowThenSignals)
     int rowSeen = -1;
     QObject context;
     QObject::connect(&grid, &platform::Grid::doubleClicked, &context,
-                     [&] { rowSeen = grid.Row(); });
+                     [&] { rowSeen = grid.row(); });
     realDoubleClick(grid.viewport(), cellCentre(3, 1));
     EXPECT_EQ(rowSeen, 3);
-    EXPECT_EQ(grid.Col(), 1);
+    EXPECT_EQ(grid.col(), 1);
 }
 
 TEST_F(GridTest, ADoubleClickOnTheHeaderOrBelowTheRecordsDoesNotSignal)
@@ -165,7 +165,7 @@ TEST_P(DataControlFailure, RefreshThrowsNamingWhatIsMissing)
                                    : failure.connectionString);
     source.setRecordSource(failure.recordSource);
     try {
-        source.Refresh();
+        source.refresh();
         FAIL() << "no error";
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), failure.kind);
@@ -196,7 +196,7 @@ TEST_F(GridTest, ARowOutsideTheGridIsARuntimeErrorNamingTheGrid)
     } catch (const RuntimeError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("Grid1")));
     }
-    EXPECT_THROW(grid.TextMatrix(1, 4), RuntimeError);
+    EXPECT_THROW(grid.textMatrix(1, 4), RuntimeError);
 }
 
 } // namespace

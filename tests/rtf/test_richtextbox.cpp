@@ -36,7 +36,7 @@ protected:
     void load(RichTextBox &box, const QByteArray &rtf, int widthPx)
     {
         box.setGeometryTwips(0, 0, widthPx * 15.0, 600);
-        box.LoadFile(write(QStringLiteral("box.rtf"), rtf));
+        box.loadFile(write(QStringLiteral("box.rtf"), rtf));
     }
 
     QTemporaryDir m_dir;
@@ -57,7 +57,7 @@ TEST_F(RichTextBoxTest, MissingFileIsFileNotFound)
     RichTextBox box;
     const QString path = m_dir.filePath(QStringLiteral("Load/none.rtf"));
     try {
-        box.LoadFile(path);
+        box.loadFile(path);
         FAIL() << "no error";
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
@@ -69,7 +69,7 @@ TEST_F(RichTextBoxTest, UnreadableFileIsFileIo)
 {
     RichTextBox box;
     try {
-        box.LoadFile(m_dir.path()); // a folder cannot be read as a file
+        box.loadFile(m_dir.path()); // a folder cannot be read as a file
         FAIL() << "no error";
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::FileIo);
@@ -103,9 +103,9 @@ TEST_F(RichTextBoxTest, AFileOverTheSizeLimitIsRefusedNamingItAndTheLimit)
 TEST_F(RichTextBoxTest, LoadingReplacesTheText)
 {
     RichTextBox box;
-    box.LoadFile(write(QStringLiteral("a.rtf"), R"({\rtf1 first\par second})"));
+    box.loadFile(write(QStringLiteral("a.rtf"), R"({\rtf1 first\par second})"));
     const QString second = write(QStringLiteral("b.rtf"), R"({\rtf1 third})");
-    box.LoadFile(second);
+    box.loadFile(second);
     EXPECT_EQ(box.toPlainText(), QStringLiteral("third"));
     EXPECT_EQ(box.loadedPath(), second);
     EXPECT_TRUE(box.isReadOnly());
@@ -253,7 +253,7 @@ TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), position);
 
-    box.LoadFile(write(QStringLiteral("next.rtf"), passage + "}"));
+    box.loadFile(write(QStringLiteral("next.rtf"), passage + "}"));
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), 0);
 }

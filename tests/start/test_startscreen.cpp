@@ -56,7 +56,7 @@ TEST_F(StartScreen, OpensWithTheTwentyFourSetsInOrderAndItsDesignSize)
     ASSERT_EQ(form.Combo1->count(), 24);
     for (int k = 1; k <= 24; ++k)
         EXPECT_EQ(form.Combo1->itemText(k - 1), QStringLiteral("QOR_%1").arg(k));
-    EXPECT_EQ(form.Combo1->Text(), QStringLiteral("请选择模考题编号"));
+    EXPECT_EQ(form.Combo1->text(), QStringLiteral("请选择模考题编号"));
     EXPECT_TRUE(form.focusWidget() == form.Combo1 || form.focusWidget() == form.Combo1->lineEdit());
     EXPECT_FALSE(Public::PicHelp2.isNull());
     EXPECT_FALSE(Public::PicEndExam1.isNull());
@@ -118,7 +118,7 @@ TEST_F(StartScreen, TypingOverAChosenSetThenLeavingTheBoxOrEnterKeepsTheChosenSe
     QLineEdit *edit = form.Combo1->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("QOR_3"));
-    EXPECT_EQ(form.Combo1->Text(), QStringLiteral("QOR_3"));
+    EXPECT_EQ(form.Combo1->text(), QStringLiteral("QOR_3"));
     form.Combo1->clearFocus();
     EXPECT_EQ(Public::SetNo, 8);
     form.Combo1->setFocus();

@@ -19,8 +19,7 @@ class ComboBox : public QComboBox, public TwipsGeometry
 public:
     explicit ComboBox(QWidget *parent = nullptr);
 
-    void AddItem(const QString &item) { addItem(item); }
-    QString Text() const { return currentText(); }
+    QString text() const { return currentText(); }
     void setText(const QString &text);
 
 signals:

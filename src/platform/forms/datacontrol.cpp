@@ -46,7 +46,7 @@ void DataControl::setRecordSource(const QString &recordSource)
     m_recordSource = recordSource;
 }
 
-void DataControl::Refresh()
+void DataControl::refresh()
 {
     if (m_connectionString.isEmpty())
         throw RuntimeError(
@@ -61,7 +61,7 @@ void DataControl::Refresh()
     db::Recordset recordset;
     recordset.Open(m_recordSource, connection, m_cursorType, m_lockType);
 
-    // The rows are kept as found: later changes to the table show only after the next Refresh.
+    // The rows are kept as found: later changes to the table show only after the next refresh().
     QStringList fields = recordset.columnNames();
     std::vector<std::vector<db::Variant>> records;
     records.reserve(size_t(std::max(0, recordset.RecordCount())));

@@ -14,7 +14,7 @@
 namespace platform {
 
 // A data control: queries a database by itself, with its own connection string and record
-// source, and is the data source of bound controls (see Grid). Refresh opens the database,
+// source, and is the data source of bound controls (see Grid). refresh() opens the database,
 // runs the record source and keeps the rows it found; bound controls then show them.
 class DataControl : public QWidget, public TwipsGeometry
 {
@@ -32,15 +32,15 @@ public:
     // Opens the database named by the connection string and runs the record source. Throws
     // RuntimeError naming the control and what is missing (connection string, record source),
     // or the database layer's error naming the file, table or query.
-    void Refresh();
+    void refresh();
 
-    // What the last Refresh found: the field names in query order, and the records.
+    // What the last refresh() found: the field names in query order, and the records.
     QStringList fieldNames() const { return m_fields; }
     int recordCount() const { return int(m_records.size()); }
     const db::Variant &value(int record, int field) const;
 
 signals:
-    // Emitted after every successful Refresh.
+    // Emitted after every successful refresh().
     void refreshed();
 
 protected:

@@ -51,12 +51,7 @@ void Form::Show()
         focusFirstControl();
 }
 
-void Form::Hide()
-{
-    hide();
-}
-
-void Form::Unload()
+void Form::unload()
 {
     if (!m_loaded)
         return;
@@ -82,7 +77,7 @@ void Form::closeWithoutHandlers()
     deleteLater();
 }
 
-void Form::Print(const QString &line)
+void Form::print(const QString &line)
 {
     m_printed.append(line);
     update();
@@ -157,7 +152,7 @@ void Form::closeEvent(QCloseEvent *event)
     if (m_closingByCode)
         return;
     // The window's close command unloads the screen, as closing a window does on the desktop.
-    runHandler([this] { Unload(); });
+    runHandler([this] { unload(); });
 }
 
 } // namespace platform

@@ -15,7 +15,7 @@ class Timer;
 
 // One screen. Its controls come from a layout resource (see formlayout.h) and are found by name.
 // Load runs Form_Load once per opening; Show loads when needed, shows modeless and brings the
-// window to the front; Unload runs Form_Unload and destroys the instance, so the next use loads
+// window to the front; unload() runs Form_Unload and destroys the instance, so the next use loads
 // afresh (see Forms).
 class Form : public QWidget
 {
@@ -27,8 +27,7 @@ public:
 
     void Load();
     void Show();
-    void Hide();
-    void Unload();
+    void unload();
     bool isLoaded() const { return m_loaded; }
 
     // The control of that name ("Label1", or "Option1(3)" for element 3 of a control array).
@@ -48,7 +47,7 @@ public:
     QStringList printedLines() const { return m_printed; }
 
     // Plain text output on the form's surface, one line per call, from the top-left corner.
-    void Print(const QString &line);
+    void print(const QString &line);
 
     // Called by Forms when the program ends: closes without running any handler.
     void closeWithoutHandlers();

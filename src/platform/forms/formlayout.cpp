@@ -36,7 +36,7 @@ Picture resourcePicture(const QString &path)
     static QHash<QString, Picture> decoded;
     auto it = decoded.constFind(path);
     if (it == decoded.constEnd())
-        it = decoded.insert(path, LoadPicture(path));
+        it = decoded.insert(path, loadPicture(path));
     return it.value();
 }
 

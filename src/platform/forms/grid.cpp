@@ -133,18 +133,18 @@ void Grid::fill()
     showCurrentCell();
 }
 
-void Grid::setRows(int rows)
+void Grid::setRows(int count)
 {
-    setRowCount(std::max(0, rows - 1));
-    if (m_row >= Rows()) {
-        m_row = Rows() - 1;
+    setRowCount(std::max(0, count - 1));
+    if (m_row >= rows()) {
+        m_row = rows() - 1;
         showCurrentCell();
     }
 }
 
-void Grid::setCols(int cols)
+void Grid::setCols(int count)
 {
-    setColumnCount(std::max(0, cols));
+    setColumnCount(std::max(0, count));
     m_widths.resize(columnCount());
     for (int col = 0; col < columnCount(); ++col) {
         m_widths[col] = pixelsToTwips(DefaultColumnPixels);
@@ -158,12 +158,12 @@ void Grid::setCols(int cols)
 
 void Grid::setRow(int row)
 {
-    if (row < 0 || row >= Rows())
+    if (row < 0 || row >= rows())
         throw RuntimeError(RuntimeError::Kind::NoCurrentRow,
                            QStringLiteral("Grid %1: invalid Row value %2 (rows 0 to %3)")
                                .arg(objectName())
                                .arg(row)
-                               .arg(Rows() - 1));
+                               .arg(rows() - 1));
     m_row = row;
     showCurrentCell();
 }
@@ -186,7 +186,7 @@ void Grid::showCurrentCell()
     clearSelection();
 }
 
-QString Grid::TextMatrix(int row, int col) const
+QString Grid::textMatrix(int row, int col) const
 {
     const QTableWidgetItem *cell = cellAt(row, col, "TextMatrix");
     return cell ? cell->text() : QString();
@@ -293,12 +293,12 @@ void Grid::requireColumn(int col, const char *operation) const
 QTableWidgetItem *Grid::cellAt(int row, int col, const char *operation) const
 {
     requireColumn(col, operation);
-    if (row < 0 || row >= Rows())
+    if (row < 0 || row >= rows())
         throw RuntimeError(RuntimeError::Kind::NoCurrentRow,
                            QStringLiteral("Grid %1: invalid %2 row %3 (rows 0 to %4)")
                                .arg(objectName(), QString::fromLatin1(operation))
                                .arg(row)
-                               .arg(Rows() - 1));
+                               .arg(rows() - 1));
     return row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
 }
 
@@ -319,7 +319,7 @@ QTableWidgetItem *Grid::cellItem(int row, int col)
 void Grid::changeEvent(QEvent *event)
 {
     QTableWidget::changeEvent(event);
-    // Rows are as high as the cell font needs, as on the grid the screens were designed with.
+    // Rows are as high as the cell font needs, so a row shows its text whole and no more.
     if (event->type() == QEvent::FontChange)
         verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + RowPaddingPixels);
 }

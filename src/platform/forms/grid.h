@@ -30,18 +30,18 @@ public:
     void setDataSource(DataControl *source);
     void setHiddenFields(const QStringList &fields);
 
-    int Rows() const { return rowCount() + 1; } // the header row included
-    int Cols() const { return columnCount(); }
-    void setRows(int rows); // before binding: the design size
-    void setCols(int cols);
+    int rows() const { return rowCount() + 1; } // the header row included
+    int cols() const { return columnCount(); }
+    void setRows(int count); // before binding: the design size
+    void setCols(int count);
 
-    int Row() const { return m_row; }
-    int Col() const { return m_col; }
+    int row() const { return m_row; }
+    int col() const { return m_col; }
     void setRow(int row);
     void setCol(int col);
 
-    QString Text() const { return TextMatrix(m_row, m_col); } // of the current cell
-    QString TextMatrix(int row, int col) const;
+    QString text() const { return textMatrix(m_row, m_col); } // of the current cell
+    QString textMatrix(int row, int col) const;
 
     // Colours of the current cell; an invalid colour goes back to the grid's own.
     void setCellForeColor(const QColor &color);

@@ -18,7 +18,7 @@ qint64 maxPicturePixels()
 
 } // namespace
 
-Picture LoadPicture(const QString &path)
+Picture loadPicture(const QString &path)
 {
     if (!QFileInfo(path).isFile())
         throw RuntimeError(RuntimeError::Kind::FileNotFound,

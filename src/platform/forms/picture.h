@@ -26,6 +26,6 @@ private:
 
 // Loads a JPEG (or any picture Qt reads). Throws RuntimeError(FileNotFound) naming the path when
 // the file is missing, RuntimeError(FileIo) when it cannot be decoded.
-Picture LoadPicture(const QString &path);
+Picture loadPicture(const QString &path);
 
 } // namespace platform

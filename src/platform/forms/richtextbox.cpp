@@ -115,7 +115,7 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent), TwipsGeometry(thi
     viewport()->setMouseTracking(true);
 }
 
-void RichTextBox::LoadFile(const QString &path)
+void RichTextBox::loadFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())

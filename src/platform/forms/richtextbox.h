@@ -27,7 +27,7 @@ public:
     // Loads an RTF file. Throws RuntimeError(FileNotFound) naming the path when it is missing,
     // RuntimeError(FileIo) when it cannot be read or is larger than MaxFileBytes. The new text shows from its top; the scroll
     // position otherwise stays where the user left it.
-    void LoadFile(const QString &path);
+    void loadFile(const QString &path);
     QString loadedPath() const { return m_path; }
 
     // The number of lines the text takes as laid out at the box's present width: wrapped lines
