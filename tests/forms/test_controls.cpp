@@ -244,7 +244,7 @@ TEST(Pictures, APictureTooLargeToDecodeIsCalledTooLarge)
     file.close();
 
     try {
-        platform::LoadPicture(path);
+        platform::loadPicture(path);
         FAIL() << "no error";
     } catch (const platform::RuntimeError &error) {
         EXPECT_TRUE(error.message().startsWith(

@@ -82,13 +82,13 @@ TEST_F(RichTextBoxTest, AFileOverTheSizeLimitIsRefusedNamingItAndTheLimit)
     const QString largest = write(QStringLiteral("largest.rtf"), "{\\rtf1 first words");
     ASSERT_TRUE(QFile::resize(largest, RichTextBox::MaxFileBytes)); // the rest: zero bytes
     RichTextBox box;
-    box.LoadFile(largest);
+    box.loadFile(largest);
     EXPECT_TRUE(box.toPlainText().startsWith(QStringLiteral("first words")));
 
     const QString tooLarge = write(QStringLiteral("too large.rtf"), "{\\rtf1 x");
     ASSERT_TRUE(QFile::resize(tooLarge, RichTextBox::MaxFileBytes + 1));
     try {
-        box.LoadFile(tooLarge);
+        box.loadFile(tooLarge);
         FAIL() << "no error";
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::FileIo);
