@@ -3,6 +3,7 @@
 #include "rtftesthelpers.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QSet>
 #include <QTextBoundaryFinder>
 #include <QTextFragment>
 
@@ -98,6 +99,24 @@ TEST(RtfLayoutCost, OverlongWordsGetBreaksAndKeepTheirCharacters)
     EXPECT_EQ(faces->toPlainText().remove(QChar(0x200B)), face.repeated(300));
     const QString plain = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis ").repeated(50);
     EXPECT_EQ(read("{\\rtf1\\ansi " + plain.toUtf8() + "}")->toPlainText(), plain);
+}
+
+TEST(RtfLayoutCost, ThousandsOfFontsShowInAFewDozenFamilies)
+{
+    // Every font name the layout meets costs it a search of the system's fonts.
+    QByteArray table;
+    QByteArray body;
+    for (int font = 0; font < 2000; ++font) {
+        table += "{\\f" + QByteArray::number(font) + " Font" + QByteArray::number(font) + ";}";
+        body += "\\f" + QByteArray::number(font) + " x";
+    }
+    const auto document = read("{\\rtf1\\ansi{\\fonttbl" + table + "}" + body + "}");
+    EXPECT_EQ(document->toPlainText().remove(QChar(0x200B)), QString(2000, u'x'));
+    QSet<QStringList> families;
+    for (auto it = document->begin().begin(); !it.atEnd(); ++it)
+        families.insert(it.fragment().charFormat().fontFamilies().toStringList());
+    EXPECT_LE(families.size(), Limits.maxFontNames + 1); // and the default font
+    EXPECT_TRUE(families.contains(QStringList{QStringLiteral("Font0")}));
 }
 
 } // namespace

@@ -342,7 +342,7 @@ QTextCharFormat DocumentBuilder::charFormat(const CharProps &chars)
         m_formats.clear();
 
     QTextCharFormat format;
-    if (const FontEntry *font = m_tables.font(chars.font); font && !font->name.isEmpty()) {
+    if (const FontEntry *font = m_tables.font(chars.font); font && usesFontName(font->name)) {
         format.setFontFamilies(QStringList{font->name});
         format.setFontStyleHint(styleHint(font->family));
         format.setProperty(FontNameKey, font->name);
@@ -363,6 +363,20 @@ QTextCharFormat DocumentBuilder::charFormat(const CharProps &chars)
 
     m_formats.emplace(chars, format);
     return format;
+}
+
+// Whether runs may name this font: each name costs the layout a search of the system's fonts,
+// so past RtfLimits::maxFontNames names the text shows in the default font.
+bool DocumentBuilder::usesFontName(const QString &name)
+{
+    if (name.isEmpty())
+        return false;
+    if (m_fontNames.contains(name))
+        return true;
+    if (m_fontNames.size() >= m_limits.maxFontNames)
+        return false;
+    m_fontNames.insert(name);
+    return true;
 }
 
 QTextBlockFormat DocumentBuilder::blockFormat(const ParaProps &para) const

@@ -5,6 +5,7 @@
 #include "rtftables.h"
 #include "wordbreaks.h"
 
+#include <QSet>
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -58,6 +59,7 @@ private:
     void moveToCell();
 
     QTextCharFormat charFormat(const CharProps &chars);
+    bool usesFontName(const QString &name);
     QTextBlockFormat blockFormat(const ParaProps &para) const;
 
     QTextDocument &m_document;
@@ -90,6 +92,8 @@ private:
     };
     // Formats made so far: a document uses few, and each run of text needs one.
     std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formats;
+    // Font names given to formats: the layout searches the system's fonts once for each.
+    QSet<QString> m_fontNames;
 };
 
 } // namespace platform::rtf

@@ -14,9 +14,11 @@ struct RtfLimits
     qint64 maxBinaryBytes = 16 << 20; // \binN larger than this ends the reading
     qint64 maxPictureBytes = 16 << 20;
     qint64 maxPicturePixels = 16 << 20;      // larger pictures are left out
-    qint64 maxTotalPicturePixels = 64 << 20; // pictures past this many pixels are left out
+    qint64 maxTotalPicturePixels = 32 << 20; // pictures past this many pixels are left out:
+                                             // a million pixels take some 7 ms to decode
     int maxTableColumns = 63;  // cells past the last column are joined to it with a tab
     int maxTableCells = 20000; // past this, rows read as paragraphs and cells as tabs
+    int maxFontNames = 64;     // text in fonts past this many names shows in the default font
     int maxHalfPoints = 144;   // \fs past 72 points, more than any text uses, reads as 72 points
     // What the document may cost to lay out: the height in pixels its content could take at the
     // narrowest width, every character on a line of its own (at least 24 pixels, the text's size
