@@ -41,7 +41,7 @@ Label::Label(QWidget *parent) : ClickableLabel(parent), TwipsGeometry(this)
 void Label::setCaption(const QString &caption)
 {
     m_caption = caption;
-    setText(withWordBreaks(caption));
+    setText(withWordBreaks(caption.left(MaxShownLength)));
     if (m_autoSize)
         applyGeometry();
 }

@@ -16,6 +16,10 @@ public:
 
     explicit Label(QWidget *parent = nullptr);
 
+    // Captions longer than this show their first MaxShownLength characters: more would make the
+    // label many screens high and cost its layout a second or more.
+    static constexpr qsizetype MaxShownLength = 10000;
+
     QString caption() const { return m_caption; }
     // Shown with a break opportunity in every overlong word (see wordbreaks.h), so that a word
     // of any length wraps at the label's width in time linear in its length.
