@@ -32,7 +32,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQOR_BENCH=ON -DQOR_TESTS=OFF >&2
-cmake --build "$build" --parallel "$(nproc)" --target qor_bench qor-practice-driver rtf_bench >&2
+cmake --build "$build" --parallel "$(nproc)" --target qor_bench qor-practice-driver rtf_bench \
+  hostile_bench >&2
 
 export QT_QPA_PLATFORM=offscreen
 # The work folder lies in the build folder: the program folder, the bare-update database beside
