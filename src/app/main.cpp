@@ -9,6 +9,7 @@
 #include "handlerguard.h"
 #include "messagebox.h"
 #include "programfolder.h"
+#include "runtimefolder.h"
 #include "toolkittranslation.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 
 int main(int argc, char **argv)
 {
+    const platform::PrivateRuntimeFolder runtimeFolder; // before Qt looks for one
     platform::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QOR Practice"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/backgrounds/app_icon.png")));
