@@ -27,6 +27,7 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "== Sanitizer build in $build"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQOR_SANITIZE=ON \
+  -DQOR_WERROR="${QOR_WERROR:-OFF}" \
   -DQOR_TESTS=ON -DQOR_BENCH=ON
 cmake --build "$build" --parallel "$jobs"
 built=$(date +%s)
@@ -47,6 +48,7 @@ elif [ ! -f "$here/tests/rtf/fuzz/CMakeLists.txt" ]; then
 else
   fuzz_build="$build/clang-fuzz"
   cmake -S "$here" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQOR_WERROR="${QOR_WERROR:-OFF}" \
     -DCMAKE_CXX_COMPILER=clang++ -DQOR_FUZZ=ON -DQOR_TESTS=ON >/dev/null
   if ! cmake --build "$fuzz_build" --target help | grep -q '^fuzz_rtf:'; then
     fuzz_note="skipped: the build has no fuzz_rtf target (tests/rtf does not add its fuzz folder)"
