@@ -72,7 +72,7 @@ void loadIntoBox(const QString &what, const QString &path, bool passagePane)
     box.setScrollBarsVertical(passagePane);
     int lines = 0;
     const double ms = milliseconds([&] {
-        box.LoadFile(path);
+        box.loadFile(path);
         box.show();
         lines = box.LineCount();
         QApplication::processEvents();
