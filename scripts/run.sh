@@ -23,8 +23,9 @@ port=${VNC_PORT:-5900}
 work=$(mktemp -d "${TMPDIR:-/tmp}/qor-vnc-XXXXXX")
 pids=()
 cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  local i
+  # The VNC server before the X server it serves.
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
