@@ -1,6 +1,7 @@
 #pragma once
 
 #include "application.h"
+#include "runtimefolder.h"
 
 #include <QObject>
 #include <QString>
@@ -37,6 +38,7 @@ public:
 
 private:
     static int &prepared(int &argc); // runs before the application object exists
+    platform::PrivateRuntimeFolder m_runtimeFolder; // made before the application looks for one
     platform::Application m_app;
     ScriptedTicksOnly m_ticks;
 };

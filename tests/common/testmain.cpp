@@ -4,6 +4,7 @@
 #include "fonts.h"
 
 #include "application.h"
+#include "runtimefolder.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
 {
     useDesktopSizedOffscreenScreen();
     qInstallMessageHandler(filterMessages);
+    const platform::PrivateRuntimeFolder runtimeFolder; // no "XDG_RUNTIME_DIR not set" lines
     platform::Application app(argc, argv);
     platform::installFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);
