@@ -16,7 +16,8 @@ class RuntimeVariable
 {
 public:
     explicit RuntimeVariable(const QByteArray &value)
-        : m_wasSet(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")), m_saved(qgetenv("XDG_RUNTIME_DIR"))
+        : m_wasSet(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")),
+          m_saved(qgetenv("XDG_RUNTIME_DIR"))
     {
         if (value.isNull())
             qunsetenv("XDG_RUNTIME_DIR");
@@ -70,8 +71,8 @@ TEST(PrivateRuntimeFolderTest, AFolderOpenToOthersIsNotUsed)
     QTemporaryDir base;
     const QString own = base.filePath(QStringLiteral("qor-practice-runtime-%1").arg(::getuid()));
     ASSERT_TRUE(QDir().mkdir(own));
-    ASSERT_TRUE(QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                               | QFile::ReadOther | QFile::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther));
     QString used;
     {
         const platform::PrivateRuntimeFolder folder(base.path());

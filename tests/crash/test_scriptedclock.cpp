@@ -49,8 +49,8 @@ TEST(ScriptedClockTest, AWallClockTickBetweenPressesAddsNoSecond)
         const practicesteps::Choice choice = practicesteps::thinkAndChoose(*screen, random, 100);
         screen->Image1_Click();
         practicesteps::processPendingEvents();
-        const QString stored =
-            folder.text(QStringLiteral("SELECT 用时 FROM QOR3 WHERE 题号 = %1").arg(question));
+        const QString stored = folder.text(
+            QStringLiteral("SELECT 用时 FROM QOR3 WHERE 题号 = %1").arg(question));
         EXPECT_EQ(stored.toStdString(), choice.timeText.toStdString()) << "question " << question;
     }
     platform::Forms::closeAll();

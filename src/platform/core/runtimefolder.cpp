@@ -13,9 +13,9 @@ const char *const RuntimeVariable = "XDG_RUNTIME_DIR";
 // Qt takes a run-time folder only when it is a folder of the user's, closed to everyone else.
 bool isPrivateFolder(const QByteArray &path)
 {
-    struct stat info {};
-    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode)
-        && info.st_uid == ::getuid() && (info.st_mode & 07777) == 0700;
+    struct stat info = {};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 07777) == 0700;
 }
 } // namespace
 
@@ -23,7 +23,8 @@ PrivateRuntimeFolder::PrivateRuntimeFolder(const QString &base)
 {
     if (!qEnvironmentVariableIsEmpty(RuntimeVariable))
         return;
-    const QString own = base + QStringLiteral("/qor-practice-runtime-") + QString::number(::getuid());
+    const QString own = base + QStringLiteral("/qor-practice-runtime-") +
+                        QString::number(::getuid());
     const QByteArray ownPath = QFile::encodeName(own);
     ::mkdir(ownPath.constData(), 0700); // an existing one is checked below
     if (isPrivateFolder(ownPath)) {

@@ -21,8 +21,8 @@ const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
 // ".<name>.qor-partial-" and six of these characters: no user file of an export is named so.
 const QLatin1StringView TemporaryTag(".qor-partial-");
-const QLatin1StringView RandomCharacters(
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+const QLatin1StringView
+    RandomCharacters("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
 constexpr qsizetype RandomLength = 6;
 constexpr int NamingAttempts = 100;
 
@@ -35,7 +35,8 @@ QString randomTemporaryPath(const QString &folder, const QString &fileName)
 {
     QString name = temporaryPrefix(fileName);
     for (qsizetype i = 0; i < RandomLength; ++i)
-        name += RandomCharacters.at(QRandomGenerator::global()->bounded(int(RandomCharacters.size())));
+        name += RandomCharacters.at(
+            QRandomGenerator::global()->bounded(int(RandomCharacters.size())));
     return folder + QLatin1Char('/') + name;
 }
 
@@ -68,7 +69,8 @@ void removeInterruptedWrites(const QString &folder, const QString &fileName)
 // The rename itself is durable only once the folder that holds the name is synced.
 bool syncFolder(const QString &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(folder).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool synced = ::fsync(fd) == 0;
@@ -154,7 +156,7 @@ void TextOutput::openTemporaryFile()
         fail(QStringLiteral("cannot find a free temporary name in its folder"));
     }
     // The new file keeps the access rights of the one it replaces.
-    struct stat target {};
+    struct stat target = {};
     if (::stat(QFile::encodeName(m_path).constData(), &target) == 0)
         ::fchmod(m_fd, target.st_mode & 07777);
 }
@@ -167,8 +169,8 @@ void TextOutput::nameTemporaryFile()
     const QString fileName = QFileInfo(m_path).fileName();
     for (int attempt = 0; attempt < NamingAttempts; ++attempt) {
         const QString candidate = randomTemporaryPath(m_folder, fileName);
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD,
-                     QFile::encodeName(candidate).constData(), AT_SYMLINK_FOLLOW) == 0) {
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(candidate).constData(),
+                     AT_SYMLINK_FOLLOW) == 0) {
             m_temporaryPath = candidate;
             return;
         }
@@ -200,8 +202,7 @@ void TextOutput::commit()
         failWithErrno(QStringLiteral("cannot sync it to disk"));
     nameTemporaryFile();
     if (::rename(QFile::encodeName(m_temporaryPath).constData(),
-                 QFile::encodeName(m_path).constData())
-        != 0)
+                 QFile::encodeName(m_path).constData()) != 0)
         failWithErrno(QStringLiteral("cannot put the new file in place"));
     m_temporaryPath.clear();
     ::close(m_fd);
@@ -237,8 +238,8 @@ void TextOutput::fail(const QString &what) const
 void TextOutput::failWithErrno(const QString &what) const
 {
     const int error = errno;
-    fail(what + QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(error))
-         + QLatin1Char(')'));
+    fail(what + QStringLiteral(" (") + QString::fromLocal8Bit(std::strerror(error)) +
+         QLatin1Char(')'));
 }
 
 } // namespace platform

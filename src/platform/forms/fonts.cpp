@@ -14,7 +14,7 @@ namespace {
 
 // In order of preference. Families that are not installed, or whose lines are too high, drop out.
 const char *const PreferredFamilies[] = {
-    "WenQuanYi Micro Hei", "WenQuanYi Zen Hei", "Noto Sans CJK SC", "Noto Serif CJK SC",
+    "WenQuanYi Micro Hei", "WenQuanYi Zen Hei", "Noto Sans CJK SC",    "Noto Serif CJK SC",
     "Source Han Sans SC",  "AR PL UMing CN",    "Droid Sans Fallback",
 };
 
@@ -43,8 +43,8 @@ bool linesFitPitch(const QString &family, double linePitchPixels)
 {
     return std::all_of(std::begin(QuestionPointSizes), std::end(QuestionPointSizes),
                        [&](double pointSize) {
-                           return lineHeight(makeFont(family, pointSize)) <= linePitchPixels
-                               && lineHeight(makeFont(family, pointSize, true)) <= linePitchPixels;
+                           return lineHeight(makeFont(family, pointSize)) <= linePitchPixels &&
+                                  lineHeight(makeFont(family, pointSize, true)) <= linePitchPixels;
                        });
 }
 
@@ -73,10 +73,12 @@ QStringList substituteFamilies()
 QStringList windowsFontNames()
 {
     QStringList names;
-    for (const char *name :
-         {"Segoe UI", "微软雅黑", "Microsoft YaHei", "MS Sans Serif", "Calibri", "Arial", "Tahoma",
-          "Verdana", "黑体", "SimHei", "等线", "DengXian", "宋体", "SimSun", "新宋体", "NSimSun",
-          "Times New Roman", "Cambria", "楷体", "KaiTi", "仿宋", "FangSong"})
+    // clang-format off
+    for (const char *name : {"Segoe UI", "微软雅黑", "Microsoft YaHei", "MS Sans Serif", "Calibri",
+                             "Arial", "Tahoma", "Verdana", "黑体", "SimHei", "等线", "DengXian",
+                             "宋体", "SimSun", "新宋体", "NSimSun", "Times New Roman", "Cambria",
+                             "楷体", "KaiTi", "仿宋", "FangSong"})
+        // clang-format on
         names.append(QString::fromUtf8(name));
     return names;
 }
