@@ -77,12 +77,11 @@ TEST_P(DoubleClickOnNextTest, RecordsOneAnswerAndShowsTheNextQuestionUntouched)
     EXPECT_EQ(cell(6, Letter).toString(), QString());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DoubleClickOnNextTest,
-    ::testing::Values(NextRow{"StaysOnSC", "SC", "SC"}, NextRow{"StaysOnCR", "CR", "CR"},
-                      NextRow{"StaysOnRC", "RC", "RC"}, NextRow{"MovesFromSCToRC", "SC", "RC"},
-                      NextRow{"MovesFromRCToCR", "RC", "CR"}),
-    RowName<NextRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, DoubleClickOnNextTest,
+                         ::testing::Values(NextRow{"StaysOnSC", "SC", "SC"},
+                                           NextRow{"StaysOnRC", "RC", "RC"},
+                                           NextRow{"MovesFromRCToCR", "RC", "CR"}),
+                         RowName<NextRow>);
 
 TEST_F(PracticeTest, DoubleClickOnTheEndScreenLinkOpensTheResultsAndNoReview)
 {

@@ -27,8 +27,7 @@ bool DoubleClickFilter::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QMouseEvent *>(event)->buttons() == Qt::NoButton)
             m_droppingRelease = false;
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
