@@ -38,17 +38,20 @@ void addNextBreakdown(FigureTable &table)
     table.section("Where a switch of screen goes (each step alone):");
     table.add("background decode: question_one_pane.png", repeat([] {
                   platform::loadPicture(QStringLiteral(":/backgrounds/question_one_pane.png"));
-              }), "ms", "loadPicture in the layout loader, at every construction");
+              }),
+              "ms", "loadPicture in the layout loader, at every construction");
     table.add("background decode: question_two_pane.png", repeat([] {
                   platform::loadPicture(QStringLiteral(":/backgrounds/question_two_pane.png"));
-              }), "ms");
+              }),
+              "ms");
     table.add("construct Form3 (SC) from its layout", construction<Form3>(), "ms",
               "the background decode included");
     table.add("construct Form5 (RC) from its layout", construction<Form5>(), "ms");
     table.add("construct Form6 (end screen)", construction<Form6>(), "ms");
     table.add("construct Form7 (results)", construction<Form7>(), "ms");
-    table.add("nine button pictures (LoadButtonPictures)", repeat([] { Public::LoadButtonPictures(); }),
-              "ms", "JPEG files read from the program folder at every screen load");
+    table.add("nine button pictures (LoadButtonPictures)",
+              repeat([] { Public::LoadButtonPictures(); }), "ms",
+              "JPEG files read from the program folder at every screen load");
     table.add("fresh connection + one-row read + close", repeat([] {
                   Public::OpenDb();
                   Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
@@ -56,7 +59,8 @@ void addNextBreakdown(FigureTable &table)
                                    platform::db::adLockOptimistic);
                   Public::Rs.reset();
                   Public::Conn->Close();
-              }), "ms", "each Next opens three connections");
+              }),
+              "ms", "each Next opens three connections");
     int answers = 0;
     table.add("our layer: the answer's durable write", repeat([&answers] {
                   // What Next does to record an answer: a fresh connection, the row read, three
@@ -74,11 +78,13 @@ void addNextBreakdown(FigureTable &table)
                   Public::Rs->Close();
                   Public::Rs.reset();
                   Public::Conn->Close();
-              }), "ms", "compare with the bare durable update");
+              }),
+              "ms", "compare with the bare durable update");
     platform::RichTextBox box;
     box.setGeometryTwips(0, 0, 9000, 345);
     table.add("question file into a box + LineCount", repeat([&box] {
                   box.loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
                   box.LineCount();
-              }), "ms");
+              }),
+              "ms");
 }

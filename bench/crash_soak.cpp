@@ -44,7 +44,8 @@ Options parse(const QStringList &args)
             throw std::runtime_error("unknown option " + args[i].toStdString());
     }
     if (options.driver.empty())
-        throw std::runtime_error("usage: crash_soak --driver PATH [--work DIR] [--kills N] [--seed N]");
+        throw std::runtime_error(
+            "usage: crash_soak --driver PATH [--work DIR] [--kills N] [--seed N]");
     return options;
 }
 
@@ -68,12 +69,18 @@ std::string stepAtKill(const std::string &log)
         return "start-up";
     const size_t end = log.size() - 1;
     const size_t begin = log.rfind('\n', end - 1);
-    const std::string last = log.substr(begin == std::string::npos ? 0 : begin + 1, end - begin - 1);
+    const std::string last = log.substr(begin == std::string::npos ? 0 : begin + 1,
+                                        end - begin - 1);
     const std::string kind = last.substr(0, last.find(' '));
     static const std::map<std::string, std::string> steps = {
-        {"PRACTICE", "start screen + intro page reset"}, {"RESET", "intro page Next"},
-        {"NEXT", "inside Next"}, {"ANSWERED", "between questions"}, {"EXPORT", "inside an export"},
-        {"EXPORTED", "between questions"}, {"RESULTS", "reviews"}, {"REVIEWED", "reviews"},
+        {"PRACTICE", "start screen + intro page reset"},
+        {"RESET", "intro page Next"},
+        {"NEXT", "inside Next"},
+        {"ANSWERED", "between questions"},
+        {"EXPORT", "inside an export"},
+        {"EXPORTED", "between questions"},
+        {"RESULTS", "reviews"},
+        {"REVIEWED", "reviews"},
         {"DONE", "between practices"}};
     const auto found = steps.find(kind);
     return found == steps.end() ? "after " + kind : found->second;
@@ -110,7 +117,8 @@ int run(const Options &options)
         plan.seed = options.seed * 100000u + unsigned(runs);
         plan.sets = setPairs[runs % setPairs.size()];
         plan.exportEvery = 5;
-        plan.stderrPath = QDir(options.work).absoluteFilePath(QStringLiteral("driver-stderr.log")).toStdString();
+        plan.stderrPath =
+            QDir(options.work).absoluteFilePath(QStringLiteral("driver-stderr.log")).toStdString();
         // Two practices report at least 180 lines: a kill point always lands while it runs.
         crashrun::drawKillPoint(plan, random, 180, maxSpin);
         const crashrun::Outcome outcome = crashrun::run(plan);
@@ -134,12 +142,12 @@ int run(const Options &options)
         }
         std::fflush(stdout);
     }
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started)
+                               .count();
 
     std::printf("crash soak: %d runs, %d SIGKILLs, %d ran to the end, %d driver failures, "
-                "%zu distinct violations, seen after %d of the runs (%.0f s)\n", runs, kills,
-                finished, failures, violations.size(), runsWithViolations, seconds);
+                "%zu distinct violations, seen after %d of the runs (%.0f s)\n",
+                runs, kills, finished, failures, violations.size(), runsWithViolations, seconds);
     std::printf("  kills landed: ");
     for (const auto &[step, count] : landed)
         std::printf("%s %d; ", step.c_str(), count);

@@ -10,7 +10,10 @@ std::string number(double value)
         return "-";
     char text[32];
     const double magnitude = std::fabs(value);
-    std::snprintf(text, sizeof text, magnitude >= 100 ? "%.0f" : magnitude >= 10 ? "%.1f" : "%.2f",
+    std::snprintf(text, sizeof text,
+                  magnitude >= 100  ? "%.0f"
+                  : magnitude >= 10 ? "%.1f"
+                                    : "%.2f",
                   value);
     return text;
 }

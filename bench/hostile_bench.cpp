@@ -121,6 +121,7 @@ int main(int argc, char **argv)
         option.show();
         QApplication::processEvents();
     });
-    std::printf("%-44s %-14s %8.1f ms\n", "option text of 1,000,000 characters", "option label", ms);
+    std::printf("%-44s %-14s %8.1f ms\n", "option text of 1,000,000 characters", "option label",
+                ms);
     return 0;
 }

@@ -55,7 +55,10 @@ void timeQuestions(PracticeFigures &figures, BareDatabase &bare, std::mt19937 &r
         } else if (next == screen) {
             figures.nextStay.add(ms);
             const QString &type = types[size_t(question)];
-            figures.nextStayOn[type == QLatin1String("SC") ? 0 : type == QLatin1String("CR") ? 1 : 2]
+            figures
+                .nextStayOn[type == QLatin1String("SC")   ? 0
+                            : type == QLatin1String("CR") ? 1
+                                                          : 2]
                 .add(ms);
         } else {
             figures.nextSwitch.add(ms);

@@ -56,7 +56,8 @@ Options parse(const QStringList &args)
 std::string goal(double value, double limit)
 {
     char text[96];
-    std::snprintf(text, sizeof text, "goal <= %.0f ms: %s", limit, value <= limit ? "met" : "MISSED");
+    std::snprintf(text, sizeof text, "goal <= %.0f ms: %s", limit,
+                  value <= limit ? "met" : "MISSED");
     return text;
 }
 
@@ -84,7 +85,8 @@ void addPracticeFigures(FigureTable &table, const PracticeFigures &f)
     for (size_t k = 0; k < 3; ++k)
         table.add(screens[k], f.nextStayOn[k], "ms");
     table.add("Next, switch of screen", f.nextSwitch, "ms", overBare(f.nextSwitch, f.bareUpdate));
-    table.add("Next, question 41 -> end screen", f.nextLast, "ms", overBare(f.nextLast, f.bareUpdate));
+    table.add("Next, question 41 -> end screen", f.nextLast, "ms",
+              overBare(f.nextLast, f.bareUpdate));
 
     table.section("Screens:");
     table.add("start: intro page load, reset of 41 rows", f.start, "ms",

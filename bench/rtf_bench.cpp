@@ -38,10 +38,10 @@ QByteArray chineseEscapes(int characters, unsigned seed)
 
 QByteArray paragraph(unsigned seed)
 {
-    return "\\pard\\sa120\\f1\\fs24 Question " + QByteArray::number(seed)
-        + ". Read the \\b passage\\b0  below and answer: \\f0 " + chineseEscapes(30, seed)
-        + "\\f1  \\i emphasis\\i0 , \\cf1 colour\\cf0 , \\ul underline\\ulnone  \\f0 "
-        + chineseEscapes(20, seed + 7) + "\\f1\\par\r\n";
+    return "\\pard\\sa120\\f1\\fs24 Question " + QByteArray::number(seed) +
+           ". Read the \\b passage\\b0  below and answer: \\f0 " + chineseEscapes(30, seed) +
+           "\\f1  \\i emphasis\\i0 , \\cf1 colour\\cf0 , \\ul underline\\ulnone  \\f0 " +
+           chineseEscapes(20, seed + 7) + "\\f1\\par\r\n";
 }
 
 QByteArray largeFile(qsizetype size)
@@ -55,8 +55,8 @@ QByteArray largeFile(qsizetype size)
 QByteArray questionFile()
 {
     QByteArray rtf = Header;
-    rtf += "\\pard\\f1\\fs24 12. \\f0 " + chineseEscapes(40, 1)
-        + "\\f1  Which of the following best describes the author's \\b attitude\\b0 ?\\par\r\n";
+    rtf += "\\pard\\f1\\fs24 12. \\f0 " + chineseEscapes(40, 1) +
+           "\\f1  Which of the following best describes the author's \\b attitude\\b0 ?\\par\r\n";
     rtf += "\\f0 " + chineseEscapes(120, 2) + "\\f1\\par\r\n";
     while (rtf.size() < 2000)
         rtf += "\\f0 " + chineseEscapes(20, unsigned(rtf.size())) + "\\f1 \\par\r\n";
@@ -96,8 +96,8 @@ int main(int argc, char **argv)
                                                  [&] {
                                                      for (int i = 0; i < Batch; ++i)
                                                          platform::rtf::readRtf(question, document);
-                                                 })
-        / Batch;
+                                                 }) /
+                              Batch;
     std::printf("rtf question file: %lld bytes read in %.1f us (median of 31 x %d)\n",
                 static_cast<long long>(question.size()), questionUs, Batch);
 
@@ -117,8 +117,8 @@ int main(int argc, char **argv)
                                                     box.loadFile(path);
                                                     lines = box.LineCount();
                                                 }
-                                            })
-        / Batch;
+                                            }) /
+                         Batch;
     std::printf(
         "rich-text box loadFile + LineCount of the question file: %.1f us (%d lines at 600 px)\n",
         boxUs, lines);

@@ -116,8 +116,8 @@ void timeConverter(FigureTable &table, const std::string &name,
         double us = 0;
         const auto result = benchsupport::runToEnd(argv, &us);
         if (!result.exited || result.exitCode != 0) {
-            table.add(name, 0, NAN, NAN, "", "failed with status " +
-                                                 std::to_string(result.exitCode));
+            table.add(name, 0, NAN, NAN, "",
+                      "failed with status " + std::to_string(result.exitCode));
             return;
         }
         ms.add(us / 1000);
@@ -144,12 +144,14 @@ void addRtfBenchFigures(FigureTable &table, const std::string &rtfBench)
         if (auto m = rate.match(text); m.hasMatch() && text.startsWith(QLatin1String("rtf large")))
             table.add("rtf_bench: its 1 MB file", 15, m.captured(1).toDouble(), NAN, "MB/s",
                       "the RTF reader's own benchmark, median only");
-        else if (auto q = micro.match(text); q.hasMatch() && text.startsWith(QLatin1String("rtf question")))
+        else if (auto q = micro.match(text);
+                 q.hasMatch() && text.startsWith(QLatin1String("rtf question")))
             table.add("rtf_bench: its 2 KB question", 31, q.captured(1).toDouble(), NAN, "us",
                       "median of batches of 100");
-        else if (auto b = boxMicro.match(text); b.hasMatch() && text.startsWith(QLatin1String("rich-text")))
-            table.add("rtf_bench: box loadFile + LineCount", 31, b.captured(1).toDouble(), NAN, "us",
-                      "question file into a RichTextBox, lines counted");
+        else if (auto b = boxMicro.match(text);
+                 b.hasMatch() && text.startsWith(QLatin1String("rich-text")))
+            table.add("rtf_bench: box loadFile + LineCount", 31, b.captured(1).toDouble(), NAN,
+                      "us", "question file into a RichTextBox, lines counted");
     }
     const auto result = child.wait();
     if (!result.exited || result.exitCode != 0)

@@ -10,7 +10,7 @@ namespace sample::art {
 
 namespace {
 
-constexpr QSize kScreen {1024, 768};
+constexpr QSize kScreen{1024, 768};
 constexpr int kStripTop = 44;
 constexpr int kWorkTop = 80;
 constexpr int kWorkBottom = 728;
@@ -34,7 +34,7 @@ void paintClock(QPainter &p, QPointF centre, qreal radius)
     p.drawEllipse(centre, radius, radius);
     p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(centre, centre + QPointF(0, -radius * 0.65)); // minute hand at twelve
-    p.drawLine(centre, centre + QPointF(radius * 0.5, 0)); // hour hand at three
+    p.drawLine(centre, centre + QPointF(radius * 0.5, 0));   // hour hand at three
     p.restore();
 }
 

@@ -25,8 +25,7 @@ using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 class Writer
 {
 public:
-    explicit Writer(const QString &path)
-        : m_path(path)
+    explicit Writer(const QString &path) : m_path(path)
     {
         for (const char *suffix : {"", "-journal", "-wal", "-shm"}) {
             const QString file = path + QLatin1String(suffix);
@@ -43,8 +42,8 @@ public:
 
     void exec(const QString &sql)
     {
-        if (sqlite3_exec(m_db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr)
-            != SQLITE_OK)
+        if (sqlite3_exec(m_db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
             fail(sql);
     }
 
@@ -56,8 +55,8 @@ public:
                  "C TEXT, D TEXT, E TEXT, 答案 TEXT, 做题记录 TEXT, 正误 TEXT, 用时 TEXT, "
                  "属性 TEXT)")
                  .arg(table));
-        const QString sql
-            = QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)").arg(table);
+        const QString sql = QStringLiteral("INSERT INTO %1 VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)")
+                                .arg(table);
         Statement insert = prepare(sql);
         for (const PlannedQuestion &q : plan.questions) {
             const QuestionContent &text = content.questions.at(q.number - 1);
@@ -69,9 +68,9 @@ public:
             for (const QString &option : text.options)
                 bindText(insert.get(), ++column, option);
             bindText(insert.get(), ++column, QString(q.answer));
-            bindText(insert.get(), ++column, QString()); // 做题记录: not attempted
+            bindText(insert.get(), ++column, QString());            // 做题记录: not attempted
             bindText(insert.get(), ++column, QStringLiteral("  ")); // 正误: two blanks
-            bindText(insert.get(), ++column, QString()); // 用时
+            bindText(insert.get(), ++column, QString());            // 用时
             if (q.attribute)
                 bindText(insert.get(), ++column, *q.attribute);
             else
@@ -93,8 +92,8 @@ private:
     Statement prepare(const QString &sql)
     {
         sqlite3_stmt *statement = nullptr;
-        if (sqlite3_prepare_v2(m_db.get(), sql.toUtf8().constData(), -1, &statement, nullptr)
-            != SQLITE_OK)
+        if (sqlite3_prepare_v2(m_db.get(), sql.toUtf8().constData(), -1, &statement, nullptr) !=
+            SQLITE_OK)
             fail(sql);
         return Statement(statement);
     }

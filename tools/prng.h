@@ -10,9 +10,7 @@ namespace sample {
 class Prng
 {
 public:
-    explicit Prng(quint64 seed)
-        : m_state(seed)
-    { }
+    explicit Prng(quint64 seed) : m_state(seed) {}
 
     quint64 next()
     {
@@ -28,12 +26,12 @@ public:
     int between(int low, int high) { return low + below(high - low + 1); }
     bool chance(int percent) { return below(100) < percent; }
 
-    template <typename T> const T &pick(const QList<T> &items)
+    template<typename T> const T &pick(const QList<T> &items)
     {
         return items.at(below(int(items.size())));
     }
 
-    template <typename T> void shuffle(QList<T> &items)
+    template<typename T> void shuffle(QList<T> &items)
     {
         for (qsizetype i = items.size() - 1; i > 0; --i)
             items.swapItemsAt(i, below(int(i + 1)));

@@ -22,8 +22,7 @@ bool isChinese(char16_t c)
 class Writer
 {
 public:
-    Writer()
-        : m_gbk("GBK")
+    Writer() : m_gbk("GBK")
     {
         if (!m_gbk.isValid())
             throw std::runtime_error("sample RTF: no GBK encoder in this Qt build");
@@ -129,8 +128,8 @@ private:
             return;
         const QByteArray bytes = m_gbk.encode(text);
         if (m_gbk.hasError())
-            throw std::runtime_error("sample RTF: text is not representable in GBK: "
-                                     + text.toStdString());
+            throw std::runtime_error("sample RTF: text is not representable in GBK: " +
+                                     text.toStdString());
         static const char hex[] = "0123456789abcdef";
         for (const char byte : bytes) {
             const auto b = static_cast<unsigned char>(byte);

@@ -30,8 +30,8 @@ void makeFolder(const QString &path)
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush())
         fail(QStringLiteral("sample content: cannot write %1: %2").arg(path, file.errorString()));
 }
 
@@ -54,8 +54,8 @@ void writeButtonPictures(const QString &folder)
     for (ButtonKind kind :
          {ButtonKind::Next, ButtonKind::Help, ButtonKind::EndExam, ButtonKind::Previous}) {
         for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Pressed, ButtonLook::Hover}) {
-            const QString path
-                = QStringLiteral("%1/%2%3.jpg").arg(images, buttonFileStem(kind)).arg(int(look));
+            const QString path =
+                QStringLiteral("%1/%2%3.jpg").arg(images, buttonFileStem(kind)).arg(int(look));
             if (!buttonImage(kind, look).save(path, "JPG", 90))
                 fail(QStringLiteral("sample content: cannot write the picture %1").arg(path));
         }

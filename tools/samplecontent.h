@@ -21,8 +21,8 @@ struct Options
 void writeProgramFolder(const QString &folder, const Options &options = {});
 
 // Relative paths inside a program folder, for tests and tools.
-QString databaseRelativePath(); // "QOR DATA/QOR.mdb"
-QString questionRelativePath(int set, int question); // "Load/QOR-ZQ-3/题目/QOR-ZQ-3-Q7.rtf"
+QString databaseRelativePath();                           // "QOR DATA/QOR.mdb"
+QString questionRelativePath(int set, int question);      // "Load/QOR-ZQ-3/题目/QOR-ZQ-3-Q7.rtf"
 QString passageRelativePath(int set, const QString &key); // key "" gives "...QOR-ZQ-3-.rtf"
 
 } // namespace sample

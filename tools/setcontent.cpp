@@ -17,9 +17,7 @@ namespace {
 class SlotFiller
 {
 public:
-    explicit SlotFiller(Prng &rng)
-        : m_rng(rng)
-    { }
+    explicit SlotFiller(Prng &rng) : m_rng(rng) {}
 
     QString apply(const QString &text)
     {
@@ -94,7 +92,7 @@ QuestionContent sentenceQuestion(const ChoiceItem &item, int answerIndex, Prng &
     QuestionContent content;
     // Choice A repeats the underlined part as written; when A is the answer it is the correct one.
     if (answerIndex == 0) {
-        content.options = QStringList {item.correct} + wrong;
+        content.options = QStringList{item.correct} + wrong;
     } else {
         content.options = wrong;
         content.options.insert(answerIndex, item.correct);
@@ -165,8 +163,8 @@ SetContent composeSet(const SetPlan &plan)
             break;
         case QuestionType::RC: {
             const PassageItem &passage = passageItems().at(passageOfRun.at(q.run));
-            const ChoiceItem &item
-                = passage.questions.at(q.positionInRun % passage.questions.size());
+            const ChoiceItem &item = passage.questions.at(q.positionInRun %
+                                                          passage.questions.size());
             SlotFiller &filler = fillerOfRun[size_t(q.run)];
             QuestionContent question;
             question.text = filler.apply(item.stem);

@@ -41,10 +41,9 @@ class Layout
 {
 public:
     explicit Layout(Prng &rng)
-        : m_rng(rng)
-        , m_reading(kQuestionsPerSet + 2, false)
-        , m_reserved(kQuestionsPerSet + 2, false)
-    { }
+        : m_rng(rng), m_reading(kQuestionsPerSet + 2, false),
+          m_reserved(kQuestionsPerSet + 2, false)
+    {}
 
     void reserveNonReading(int number) { m_reserved[number] = true; }
 

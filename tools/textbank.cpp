@@ -10,20 +10,22 @@ QList<PassageItem> chinesePassages();
 
 const QList<PassageItem> &passageItems()
 {
-    static const QList<PassageItem> items = englishPassages() + moreEnglishPassages()
-                                            + chinesePassages();
+    static const QList<PassageItem> items = englishPassages() + moreEnglishPassages() +
+                                            chinesePassages();
     return items;
 }
 
 QStringList slotValues(const QString &slot)
 {
     static const QHash<QString, QStringList> values = {
-        {"city", {"Harbor City", "Port Alden", "Westmere", "Lindenfield", "Carrow Bay", "Eastbrook"}},
+        {"city",
+         {"Harbor City", "Port Alden", "Westmere", "Lindenfield", "Carrow Bay", "Eastbrook"}},
         {"town", {"Millbrook", "Ashford Vale", "Redcliff", "Stonehaven"}},
         {"country", {"Veldra", "Norland", "Castavia", "Orsenia"}},
         {"firm", {"Lanford Logistics", "Brightwell Media", "Kestrel Systems", "Orchid Streaming"}},
-        {"name", {"Dr. Amara Okafor", "Professor Lin Wei", "Dr. Helena Voss", "Dr. Rafael Ortiz",
-                  "Professor Chen Yuhan", "Dr. Ingrid Solberg"}},
+        {"name",
+         {"Dr. Amara Okafor", "Professor Lin Wei", "Dr. Helena Voss", "Dr. Rafael Ortiz",
+          "Professor Chen Yuhan", "Dr. Ingrid Solberg"}},
         {"painter", {"Margit Ansel", "Tomas Revel", "Elise Varga"}},
         {"island", {"Calder", "Merrow", "Tessaly"}},
         {"year", {"1974", "1983", "1991", "2006"}},

@@ -20,8 +20,7 @@ struct ChoiceItem
                QString hintText = {})
         : stem(std::move(stemText)), correct(std::move(correctChoice)),
           wrong(std::move(wrongChoices)), hint(std::move(hintText))
-    {
-    }
+    {}
 
     QString stem;
     QString correct;

@@ -102,8 +102,9 @@ QList<PassageItem> englishPassages()
             "comparing the dialects of birds with the dialects of human languages"}},
           {"According to the passage, young males raised by foster parents on another island",
            "sang the dialect of the island where they were raised",
-           {"sang the dialect of the island where they had hatched", "sang a mixture of both dialects",
-            "did not sing until their second spring", "were avoided by females of both islands"}},
+           {"sang the dialect of the island where they had hatched",
+            "sang a mixture of both dialects", "did not sing until their second spring",
+            "were avoided by females of both islands"}},
           {"The experiments described in the second paragraph most strongly suggest that",
            "the dialects are learned rather than inherited",
            {"the dialects are passed from father to son", "females prefer foreign dialects",
@@ -158,7 +159,8 @@ QList<PassageItem> englishPassages()
             "show that most customers forget to cancel their subscriptions"}},
           {"According to the passage, about what share of trial customers who received a reminder "
            "became paying subscribers?",
-           "18 percent", {"8 percent", "22 percent", "30 percent", "4 percent"}},
+           "18 percent",
+           {"8 percent", "22 percent", "30 percent", "4 percent"}},
           {"The author mentions coffee mugs and land sales primarily in order to",
            "show that loss aversion has been observed in a wide variety of situations",
            {"suggest that loss aversion affects only inexpensive goods",
@@ -168,7 +170,8 @@ QList<PassageItem> englishPassages()
           {"It can be inferred that the author believes rules requiring reminders",
            "are unlikely to greatly reduce the number of trial customers who become paying "
            "subscribers",
-           {"will end the use of free trials", "are unnecessary because no customer forgets to cancel",
+           {"will end the use of free trials",
+            "are unnecessary because no customer forgets to cancel",
             "will greatly increase the cost of streaming services",
             "were introduced before the studies described in the passage"}},
           {"Which of the following best describes the function of the third paragraph?",
@@ -198,7 +201,8 @@ QList<PassageItem> englishPassages()
          {{"The passage is primarily concerned with",
            "an explanation for the unusual composition of a rock coating",
            {"the age of the deserts of the world", "the search for life on Mars",
-            "methods of measuring manganese in soil", "the effects of sunlight on bacteria in water"}},
+            "methods of measuring manganese in soil",
+            "the effects of sunlight on bacteria in water"}},
           {"According to the passage, which of the following is a reason to doubt the purely "
            "chemical explanation of desert varnish?",
            "It does not account for the fact that varnish usually contains more manganese than "

@@ -60,9 +60,9 @@ QList<PassageItem> moreEnglishPassages()
            "because they",
            "suspect that the same pigment may have altered the appearance of other works from the "
            "period",
-           {"want to sell paintings that have faded", "have found letters describing bright pictures",
-            "plan to exhibit the digital reconstructions",
-            "no longer trust chemical analysis"}}}},
+           {"want to sell paintings that have faded",
+            "have found letters describing bright pictures",
+            "plan to exhibit the digital reconstructions", "no longer trust chemical analysis"}}}},
 
         {"Studies of immigrant families in many countries have found a strikingly regular pattern. "
          "The first generation, born abroad, speaks the language of its homeland at home and learns "
@@ -94,7 +94,8 @@ QList<PassageItem> moreEnglishPassages()
            "speak both languages but tend to prefer the language of the new country",
            {"speak only the language of their parents' homeland",
             "understand only a few words of the family language",
-            "refuse to speak with their grandparents", "learn the new language with great difficulty"}},
+            "refuse to speak with their grandparents",
+            "learn the new language with great difficulty"}},
           {"The author mentions that the survey could not show whether the classes made the "
            "difference in order to",
            "point out a limitation in the evidence about weekend language classes",
@@ -137,8 +138,9 @@ QList<PassageItem> moreEnglishPassages()
             "the design of underwater speakers", "the sounds made by shrimp"}},
           {"According to the passage, recordings of degraded reefs",
            "attracted fewer young fish than recordings of healthy reefs",
-           {"attracted more young fish than silent patches of sand", "were louder than healthy reefs",
-            "drove adult fish away from healthy reefs", "were not used in the experiments"}},
+           {"attracted more young fish than silent patches of sand",
+            "were louder than healthy reefs", "drove adult fish away from healthy reefs",
+            "were not used in the experiments"}},
           {"The author calls one side of the finding worrying because it suggests that",
            "damaged reefs may struggle to attract the fish they need to recover",
            {"young fish cannot hear in open water", "speakers harm the fish that hear them",

@@ -27,7 +27,8 @@ const QList<ChoiceItem> &sentenceItems()
           "that of the inland villages, which grow most of their own food"}},
         {"Neither the museum's director nor its trustees {U} willing to comment on the sale of the "
          "painting.",
-         "were", {"was", "has been", "is being", "having been"}},
+         "were",
+         {"was", "has been", "is being", "having been"}},
         {"By the time the survey results were published, more than forty percent of the "
          "respondents {U} their jobs.",
          "had already changed",
@@ -35,7 +36,8 @@ const QList<ChoiceItem> &sentenceItems()
           "would have already changed"}},
         {"The number of students enrolling in evening language courses in {city} {U} steadily since "
          "the city opened its second public library.",
-         "has risen", {"have risen", "is rising", "rose", "have been rising"}},
+         "has risen",
+         {"have risen", "is rising", "rose", "have been rising"}},
         {"Researchers found that bees exposed to low levels of the pesticide were less able to find "
          "their way back to the hive {U}.",
          "than were bees that had not been exposed",
@@ -50,7 +52,8 @@ const QList<ChoiceItem> &sentenceItems()
           "After it secured a second round of funding by it"}},
         {"The report recommends that every household in {city} {U} its water use during the dry "
          "months.",
-         "reduce", {"reduces", "should be reducing", "will reduce", "reducing"}},
+         "reduce",
+         {"reduces", "should be reducing", "will reduce", "reducing"}},
         {"Just as the printing press changed the way knowledge was shared in the fifteenth century, "
          "{U}.",
          "so the internet has changed the way it is shared today",
@@ -73,10 +76,12 @@ const QList<ChoiceItem> &sentenceItems()
         {"The glaciers of the northern range are melting {U} scientists predicted only a decade "
          "ago.",
          "twice as fast as",
-         {"two times faster as", "twice as fast than", "as twice fast as", "double the speed that"}},
+         {"two times faster as", "twice as fast than", "as twice fast as",
+          "double the speed that"}},
         {"Each of the volunteers who joined the river clean-up last spring {U} a certificate from "
          "the mayor.",
-         "received", {"have received", "were receiving", "receiving", "were given"}},
+         "received",
+         {"have received", "were receiving", "receiving", "were given"}},
         {"In a study of more than three thousand households across six provinces, economists found "
          "that families who kept written budgets were significantly more likely to save part of "
          "their income each month, {U}, even when the researchers controlled for differences in "
@@ -91,7 +96,8 @@ const QList<ChoiceItem> &sentenceItems()
         {"The novelist's early work, {U} praised by critics, sold poorly until it was adapted for "
          "television.",
          "although widely",
-         {"despite being widely", "even though it was wide", "while wide", "though it had widely been"}},
+         {"despite being widely", "even though it was wide", "while wide",
+          "though it had widely been"}},
         {"The average salary of nurses in rural clinics is lower than {U}.",
          "that of nurses in city hospitals",
          {"nurses in city hospitals", "city hospitals", "those of nurses in city hospitals",

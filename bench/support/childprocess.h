@@ -18,10 +18,10 @@ public:
 
     struct Result
     {
-        bool exited = false;  // ended by itself
-        int exitCode = -1;    // when exited
-        int signal = 0;       // when ended by a signal
-        long maxRssKb = 0;    // peak resident memory of the child
+        bool exited = false; // ended by itself
+        int exitCode = -1;   // when exited
+        int signal = 0;      // when ended by a signal
+        long maxRssKb = 0;   // peak resident memory of the child
     };
 
     // Starts argv[0] (a path; PATH is searched when it holds no '/'). `stderrPath` empty: the

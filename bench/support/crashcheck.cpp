@@ -70,8 +70,8 @@ SetRules rulesFromLog(const std::string &log, std::vector<std::string> &violatio
                 violations.push_back("unreadable report line: " + line);
                 continue;
             }
-            rulesOf(rules, set)[size_t(question)] =
-                RowRule{kind == QLatin1String("NEXT"), Answer{words[3], words[4]}};
+            rulesOf(rules, set)[size_t(question)] = RowRule{kind == QLatin1String("NEXT"),
+                                                            Answer{words[3], words[4]}};
         }
     }
     return rules;
@@ -87,7 +87,8 @@ QString text(sqlite3_stmt *statement, int column)
 {
     if (sqlite3_column_type(statement, column) == SQLITE_NULL)
         return QStringLiteral("<Null>");
-    return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
+    return QString::fromUtf8(
+        reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
 }
 
 std::vector<std::string> queryStrings(sqlite3 *db, const char *sql)
@@ -106,7 +107,9 @@ std::vector<Row> readRows(sqlite3 *db, int set, std::vector<std::string> &violat
 {
     std::vector<Row> rows;
     const QByteArray sql = QStringLiteral("SELECT 题号, 答案, 做题记录, 正误, 用时 FROM QOR%1 "
-                                          "ORDER BY 题号").arg(set).toUtf8();
+                                          "ORDER BY 题号")
+                               .arg(set)
+                               .toUtf8();
     sqlite3_stmt *raw = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), -1, &raw, nullptr) != SQLITE_OK) {
         violations.push_back("cannot read set " + std::to_string(set) + ": " + sqlite3_errmsg(db));
@@ -129,14 +132,19 @@ bool isWholeAnswer(const Row &row)
 {
     static const QRegularExpression letter(QStringLiteral("^[A-E]$"));
     static const QRegularExpression time(QStringLiteral("^\\d{2,}:\\d{2}$"));
-    const QString mark = row.letter == row.key ? QStringLiteral("\u221A") : QStringLiteral("\u00D7");
-    return letter.match(row.letter).hasMatch() && row.mark == mark && time.match(row.time).hasMatch();
+    const QString mark = row.letter == row.key ? QStringLiteral("\u221A")
+                                               : QStringLiteral("\u00D7");
+    return letter.match(row.letter).hasMatch() && row.mark == mark &&
+           time.match(row.time).hasMatch();
 }
 
 std::string describe(int set, const Row &row)
 {
     return QStringLiteral("set %1 question %2 holds [%3|%4|%5] (key %6)")
-        .arg(set).arg(row.question).arg(row.letter, row.mark, row.time, row.key).toStdString();
+        .arg(set)
+        .arg(row.question)
+        .arg(row.letter, row.mark, row.time, row.key)
+        .toStdString();
 }
 
 void checkSet(int set, const std::vector<Row> &rows, const std::vector<RowRule> &rules,
@@ -167,7 +175,8 @@ void checkSet(int set, const std::vector<Row> &rows, const std::vector<RowRule> 
             findings.violations.push_back(
                 "answer differs from the report (" +
                 (rule.answer ? (rule.answer->letter + u' ' + rule.answer->time).toStdString()
-                             : std::string("none reported")) + "): " + describe(set, row));
+                             : std::string("none reported")) +
+                "): " + describe(set, row));
             continue;
         }
         ++findings.answersChecked;
@@ -247,12 +256,13 @@ void checkRecordFolder(const QString &folder, Findings &findings)
         findings.violations.push_back("record folder missing: " + folder.toStdString());
         return;
     }
-    const QFileInfoList entries =
-        records.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QFileInfoList entries = records.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
         if (!entry.isFile() || !entry.fileName().endsWith(QLatin1String(".txt")))
-            findings.violations.push_back("stray file in the record folder (half-written export?): " +
-                                          entry.fileName().toStdString());
+            findings.violations.push_back(
+                "stray file in the record folder (half-written export?): " +
+                entry.fileName().toStdString());
         else
             checkExport(entry, findings);
     }

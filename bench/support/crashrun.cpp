@@ -20,9 +20,9 @@ Outcome run(const Plan &plan)
 {
     // Held at its end, the driver is still running when a kill after its last line comes.
     benchsupport::ChildProcess child(
-        {plan.driver, plan.folder.toStdString(), "--seed", std::to_string(plan.seed),
-         "--practices", std::to_string(plan.practices), "--sets", plan.sets.toStdString(),
-         "--export-every", std::to_string(plan.exportEvery), "--hold"},
+        {plan.driver, plan.folder.toStdString(), "--seed", std::to_string(plan.seed), "--practices",
+         std::to_string(plan.practices), "--sets", plan.sets.toStdString(), "--export-every",
+         std::to_string(plan.exportEvery), "--hold"},
         benchsupport::ChildProcess::Stdout::Capture, plan.stderrPath,
         benchsupport::ChildProcess::Stdin::Held);
 
@@ -57,15 +57,14 @@ Outcome run(const Plan &plan)
     outcome.maxRssKb = result.maxRssKb;
     if (result.signal == 9 && killSent) {
         outcome.killed = true;
-    } else if (result.exited && result.exitCode == 0 &&
-               outcome.log.size() >= 9 && outcome.log.ends_with("FINISHED\n")) {
+    } else if (result.exited && result.exitCode == 0 && outcome.log.size() >= 9 &&
+               outcome.log.ends_with("FINISHED\n")) {
         outcome.finished = true;
     } else if (!outcome.failed) {
         outcome.failed = true;
-        outcome.failure = result.exited ? "the driver ended with status " +
-                                              std::to_string(result.exitCode)
-                                        : "the driver died of signal " +
-                                              std::to_string(result.signal);
+        outcome.failure = result.exited
+                              ? "the driver ended with status " + std::to_string(result.exitCode)
+                              : "the driver died of signal " + std::to_string(result.signal);
     }
     return outcome;
 }

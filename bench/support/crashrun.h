@@ -12,28 +12,28 @@ namespace crashrun {
 
 struct Plan
 {
-    std::string driver;       // path of qor-practice-driver
-    QString folder;           // the program folder it works on
-    unsigned seed = 1;        // the driver's choices
+    std::string driver; // path of qor-practice-driver
+    QString folder;     // the program folder it works on
+    unsigned seed = 1;  // the driver's choices
     int practices = 2;
     QString sets = QStringLiteral("3");
     int exportEvery = 5;
-    int killAfterLines = 0;   // < 0: never killed, runs to its end
+    int killAfterLines = 0;    // < 0: never killed, runs to its end
     std::string killAfterKind; // count only reports of this kind ("PRACTICE"); empty: all
-    long spinIterations = 0;  // busy work between that line and the kill
-    std::string stderrPath;   // empty: shared with ours
+    long spinIterations = 0;   // busy work between that line and the kill
+    std::string stderrPath;    // empty: shared with ours
 };
 
 struct Outcome
 {
-    bool killed = false;     // the kill landed while it ran (always, for a kill point that lies
-                             // within its report lines: the driver waits at its end)
-    bool finished = false;   // it ended by itself, reporting FINISHED with status 0
-    bool failed = false;     // it ended by itself otherwise, or stopped reporting for a minute
+    bool killed = false;   // the kill landed while it ran (always, for a kill point that lies
+                           // within its report lines: the driver waits at its end)
+    bool finished = false; // it ended by itself, reporting FINISHED with status 0
+    bool failed = false;   // it ended by itself otherwise, or stopped reporting for a minute
     int linesSeen = 0;
     long maxRssKb = 0;
-    std::string log;         // every complete report line
-    std::string failure;     // what went wrong when failed
+    std::string log;     // every complete report line
+    std::string failure; // what went wrong when failed
 };
 
 Outcome run(const Plan &plan);

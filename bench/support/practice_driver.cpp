@@ -115,8 +115,10 @@ void runPractice(int set, const Options &options, std::mt19937 &random)
             throw std::runtime_error("no question screen for question " + std::to_string(question));
         // At most 100 seconds a question: 41 questions never run the 4500-second clock out.
         const Choice choice = thinkAndChoose(*screen, random, 100);
-        const QString what =
-            QStringLiteral("%1 %2 %3 %4").arg(set).arg(question).arg(choice.letter, choice.timeText);
+        const QString what = QStringLiteral("%1 %2 %3 %4")
+                                 .arg(set)
+                                 .arg(question)
+                                 .arg(choice.letter, choice.timeText);
         report(QStringLiteral("NEXT ") + what);
         screen->Image1_Click();
         report(QStringLiteral("ANSWERED ") + what);
@@ -165,8 +167,7 @@ int main(int argc, char **argv)
     report(QStringLiteral("FINISHED"));
     if (options.hold) {
         char buffer[256];
-        while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {
-        }
+        while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {}
     }
     return 0;
 }

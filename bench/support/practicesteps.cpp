@@ -54,7 +54,7 @@ ScriptedApplication::ScriptedApplication(int &argc, char **argv) : m_app(prepare
     platform::installFontSubstitutions();
     platform::setMessageBoxResponder([](const platform::MessageBoxCall &call) {
         return call.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
-                                                                : platform::MessageAnswer::Ok;
+                                                               : platform::MessageAnswer::Ok;
     });
 }
 

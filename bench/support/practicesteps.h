@@ -37,7 +37,7 @@ public:
     ScriptedApplication(int &argc, char **argv);
 
 private:
-    static int &prepared(int &argc); // runs before the application object exists
+    static int &prepared(int &argc);                // runs before the application object exists
     platform::PrivateRuntimeFolder m_runtimeFolder; // made before the application looks for one
     platform::Application m_app;
     ScriptedTicksOnly m_ticks;

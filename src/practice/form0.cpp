@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-Form0::Form0() : Form(QStringLiteral(":/layouts/form0.json")) {}
+Form0::Form0() : Form(QStringLiteral(":/layouts/form0.json"))
+{}
 
 void Form0::Form_Unload()
 {

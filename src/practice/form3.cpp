@@ -5,8 +5,7 @@
 Form3::Form3()
     : QuestionScreen(QStringLiteral(":/layouts/form3.json"), QuestionType::SC,
                      QStringLiteral("RichTextBox1"))
-{
-}
+{}
 
 void Form3::Form_Load()
 {

@@ -5,8 +5,7 @@
 Form4::Form4()
     : QuestionScreen(QStringLiteral(":/layouts/form4.json"), QuestionType::CR,
                      QStringLiteral("RichTextBox1"))
-{
-}
+{}
 
 void Form4::Form_Load()
 {

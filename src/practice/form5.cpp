@@ -76,8 +76,7 @@ void Form5::ShowNextQuestionHere()
     SetOptionTextsFromRow();
     // The options show the row's stored letter; an empty one clears them, and anything else
     // (a blank, Null) leaves the tick of the answer just given.
-    OptionLayout::TickStoredLetter(optionButtons(),
-                                   Public::Rs->field(QStringLiteral("做题记录")));
+    OptionLayout::TickStoredLetter(optionButtons(), Public::Rs->field(QStringLiteral("做题记录")));
     Public::Rs.reset();
     Public::Conn->Close();
 

@@ -144,11 +144,26 @@ void QuestionScreen::TickOption(int element)
     m_options[element - 1]->setValue(true);
 }
 
-void QuestionScreen::Label1_Click() { TickOption(1); }
-void QuestionScreen::Label2_Click() { TickOption(2); }
-void QuestionScreen::Label3_Click() { TickOption(3); }
-void QuestionScreen::Label4_Click() { TickOption(4); }
-void QuestionScreen::Label5_Click() { TickOption(5); }
+void QuestionScreen::Label1_Click()
+{
+    TickOption(1);
+}
+void QuestionScreen::Label2_Click()
+{
+    TickOption(2);
+}
+void QuestionScreen::Label3_Click()
+{
+    TickOption(3);
+}
+void QuestionScreen::Label4_Click()
+{
+    TickOption(4);
+}
+void QuestionScreen::Label5_Click()
+{
+    TickOption(5);
+}
 
 void QuestionScreen::Image4_Click()
 {
@@ -240,11 +255,10 @@ void QuestionScreen::Image1_Click()
     Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
     // Exact comparisons: another case, blanks around the letters, an empty text or Null name no
     // other screen, so such a question stays on this one.
-    const std::optional<QuestionType> type =
-        QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column));
-    if (type != m_ownType && WithQuestionScreenFor(type, [this]<class Screen>() {
-            SwitchTo<Screen>();
-        }))
+    const std::optional<QuestionType> type = QuestionTypes::Named(
+        Public::Rs->field(QuestionTypes::Column));
+    if (type != m_ownType &&
+        WithQuestionScreenFor(type, [this]<class Screen>() { SwitchTo<Screen>(); }))
         return;
     Public::Rs.reset();
     Public::Conn->Close();
@@ -278,7 +292,8 @@ void QuestionScreen::RecordAnswer()
     // matches nothing.
     const QString recorded = Public::Rs->field(QStringLiteral("做题记录")).joinText();
     const bool right = Public::Rs->field(QStringLiteral("答案")).equals(recorded);
-    Public::Rs->setField(QStringLiteral("正误"), right ? ScreenLooks::RightMark : ScreenLooks::WrongMark);
+    Public::Rs->setField(QStringLiteral("正误"),
+                         right ? ScreenLooks::RightMark : ScreenLooks::WrongMark);
     Public::Rs->setField(QStringLiteral("用时"), TimeSpentText(Public::QuestionSeconds));
     Public::Rs->Update();
     Public::Rs->Close();

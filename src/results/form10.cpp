@@ -60,7 +60,8 @@ QString Form10::RunPassageKey(int question)
     for (int earlier = question - 1; earlier >= 1; --earlier) {
         openRow(earlier);
         const bool inRun = !Public::Rs->EOF() &&
-                           QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)) == QuestionType::RC;
+                           QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)) ==
+                               QuestionType::RC;
         const QString key = inRun ? Public::Rs->field(PassageKeyColumn).joinText() : QString();
         closeRow();
         if (!inRun)

@@ -20,8 +20,8 @@
 #include <array>
 
 namespace {
-constexpr quint32 RightMarkColor = 0xFF00;       // green
-constexpr quint32 WrongMarkColor = 0xFF;         // red
+constexpr quint32 RightMarkColor = 0xFF00; // green
+constexpr quint32 WrongMarkColor = 0xFF;   // red
 
 // The shown grid columns, numbered from 0 (the option texts A to E are hidden).
 constexpr int TypeColumn = 0;

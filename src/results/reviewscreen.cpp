@@ -11,16 +11,16 @@
 #include "optionbutton.h"
 
 namespace {
-constexpr quint32 HideNormalColor = 0xFFFFFF;  // white
-constexpr quint32 HidePressedColor = 0xFFFF;   // yellow
+constexpr quint32 HideNormalColor = 0xFFFFFF; // white
+constexpr quint32 HidePressedColor = 0xFFFF;  // yellow
 } // namespace
 
 ReviewScreen::ReviewScreen(const QString &layoutResource) : Form(layoutResource)
 {
     for (int k = 1; k <= 5; ++k) {
         m_labels[size_t(k - 1)] = control<platform::Label>(QStringLiteral("Label%1").arg(k));
-        m_buttons[size_t(k - 1)] =
-            control<platform::OptionButton>(QStringLiteral("Option1(%1)").arg(k));
+        m_buttons[size_t(k - 1)] = control<platform::OptionButton>(
+            QStringLiteral("Option1(%1)").arg(k));
         connect(m_labels[size_t(k - 1)], &platform::Label::clicked, this,
                 [this, k] { TickOption(k); });
     }

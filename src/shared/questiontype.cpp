@@ -5,12 +5,9 @@ namespace QuestionTypes {
 QString Name(QuestionType type)
 {
     switch (type) {
-    case QuestionType::SC:
-        return QStringLiteral("SC");
-    case QuestionType::CR:
-        return QStringLiteral("CR");
-    case QuestionType::RC:
-        return QStringLiteral("RC");
+    case QuestionType::SC: return QStringLiteral("SC");
+    case QuestionType::CR: return QStringLiteral("CR");
+    case QuestionType::RC: return QStringLiteral("RC");
     }
     return QString();
 }

@@ -35,15 +35,9 @@ bool WithScreenFor(std::optional<QuestionType> type, Act &&act)
     if (!type)
         return false;
     switch (*type) {
-    case QuestionType::SC:
-        act.template operator()<ScScreen>();
-        break;
-    case QuestionType::CR:
-        act.template operator()<CrScreen>();
-        break;
-    case QuestionType::RC:
-        act.template operator()<RcScreen>();
-        break;
+    case QuestionType::SC: act.template operator()<ScScreen>(); break;
+    case QuestionType::CR: act.template operator()<CrScreen>(); break;
+    case QuestionType::RC: act.template operator()<RcScreen>(); break;
     }
     return true;
 }

@@ -49,8 +49,8 @@ QString TargetPath(const QString &path, const QString &titleLine)
 {
     const QString stem = path.endsWith(QLatin1String(".txt")) ? path.chopped(4) : path;
     for (int number = 1;; ++number) {
-        const QString candidate =
-            number == 1 ? path : stem + QStringLiteral(" (%1).txt").arg(number);
+        const QString candidate = number == 1 ? path
+                                              : stem + QStringLiteral(" (%1).txt").arg(number);
         if (!QFileInfo::exists(candidate) || firstLine(candidate) == titleLine)
             return candidate;
     }

@@ -79,8 +79,9 @@ QString CrashFolder::text(const QString &sql) const
     if (sqlite3_open_v2(QFile::encodeName(databasePath()).constData(), &db, SQLITE_OPEN_READONLY,
                         nullptr) == SQLITE_OK) {
         sqlite3_stmt *statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) == SQLITE_OK
-            && sqlite3_step(statement) == SQLITE_ROW)
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW)
             value = QString::fromUtf8(
                 reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
         sqlite3_finalize(statement);

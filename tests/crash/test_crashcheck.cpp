@@ -12,9 +12,9 @@
 
 namespace {
 
-const QString AnswerB1 =
-    QStringLiteral("UPDATE QOR3 SET 做题记录 = 'B', 用时 = '00:07', 正误 = CASE WHEN 答案 = 'B' "
-                   "THEN '√' ELSE '×' END WHERE 题号 = 1");
+const QString AnswerB1 = QStringLiteral(
+    "UPDATE QOR3 SET 做题记录 = 'B', 用时 = '00:07', 正误 = CASE WHEN 答案 = 'B' "
+    "THEN '√' ELSE '×' END WHERE 题号 = 1");
 const std::string Reported = "PRACTICE 3\nRESET 3\nNEXT 3 1 B 00:07\nANSWERED 3 1 B 00:07\n";
 
 QByteArray exportFile(int lines, bool finalLineEnd = true)
@@ -40,12 +40,12 @@ void damage(const QString &path)
 struct Case
 {
     std::string name;
-    QStringList edits;            // statements run on the database
-    std::string log;              // the driver's reports
-    QByteArray recordFile;        // written into 做题记录 when not empty
-    QString recordName;           // its name; empty: an export's own name
-    std::string finding;          // a violation containing this; empty: none at all
-    int answers = 0;              // reported answers found (checked when there is no finding)
+    QStringList edits;     // statements run on the database
+    std::string log;       // the driver's reports
+    QByteArray recordFile; // written into 做题记录 when not empty
+    QString recordName;    // its name; empty: an export's own name
+    std::string finding;   // a violation containing this; empty: none at all
+    int answers = 0;       // reported answers found (checked when there is no finding)
 };
 
 void PrintTo(const Case &row, std::ostream *out)
@@ -74,7 +74,7 @@ TEST_P(CrashCheckTest, FindsWhatIsWrong)
     }
     if (!row.recordFile.isEmpty())
         folder.writeRecord(row.recordName.isEmpty() ? QStringLiteral("做题记录26-1-2 10：15.txt")
-                                                     : row.recordName,
+                                                    : row.recordName,
                            row.recordFile);
 
     const crashcheck::Findings findings = crashcheck::checkFolder(folder.path(), row.log);
@@ -94,37 +94,75 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"UntouchedFolderIsClean", {}, "", {}, {}, ""},
         Case{"ReportedAnswerInItsRow", {AnswerB1}, Reported, {}, {}, "", 1},
-        Case{"AnswerOfTheKilledNextMayBeMissing", {}, "PRACTICE 3\nRESET 3\nNEXT 3 1 B 00:07\n",
-             {}, {}, ""},
-        Case{"AnswerOfTheKilledNextMayBeThere", {AnswerB1},
-             "PRACTICE 3\nRESET 3\nNEXT 3 1 B 00:07\n", {}, {}, "", 1},
+        Case{"AnswerOfTheKilledNextMayBeMissing",
+             {},
+             "PRACTICE 3\nRESET 3\nNEXT 3 1 B 00:07\n",
+             {},
+             {},
+             ""},
+        Case{"AnswerOfTheKilledNextMayBeThere",
+             {AnswerB1},
+             "PRACTICE 3\nRESET 3\nNEXT 3 1 B 00:07\n",
+             {},
+             {},
+             "",
+             1},
         Case{"ReportedAnswerLost", {}, Reported, {}, {}, "reported answer lost"},
         Case{"LetterWithoutMarkAndTime",
-             {QStringLiteral("UPDATE QOR3 SET 做题记录 = 'B' WHERE 题号 = 1")}, "", {}, {},
+             {QStringLiteral("UPDATE QOR3 SET 做题记录 = 'B' WHERE 题号 = 1")},
+             "",
+             {},
+             {},
              "partial or malformed"},
         Case{"MarkContradictsTheKey",
              {QStringLiteral("UPDATE QOR3 SET 做题记录 = 答案, 正误 = '×', 用时 = '00:07' "
                              "WHERE 题号 = 1")},
-             "", {}, {}, "partial or malformed"},
+             "",
+             {},
+             {},
+             "partial or malformed"},
         Case{"TimeDiffersFromTheReport",
              {AnswerB1, QStringLiteral("UPDATE QOR3 SET 用时 = '00:08' WHERE 题号 = 1")},
-             Reported, {}, {}, "answer differs"},
+             Reported,
+             {},
+             {},
+             "answer differs"},
         Case{"AnswerNobodyGave",
              {QStringLiteral("UPDATE QOR5 SET 做题记录 = 答案, 正误 = '√', 用时 = '01:00' "
                              "WHERE 题号 = 9")},
-             "", {}, {}, "none reported"},
-        Case{"UnfinishedResetMayKeepTheOldAnswer", {AnswerB1}, Reported + "PRACTICE 3\n", {}, {},
-             "", 1},
+             "",
+             {},
+             {},
+             "none reported"},
+        Case{"UnfinishedResetMayKeepTheOldAnswer",
+             {AnswerB1},
+             Reported + "PRACTICE 3\n",
+             {},
+             {},
+             "",
+             1},
         Case{"UnfinishedResetMayHaveClearedIt", {}, Reported + "PRACTICE 3\n", {}, {}, ""},
-        Case{"FinishedResetClearsOldAnswers", {AnswerB1}, Reported + "PRACTICE 3\nRESET 3\n", {},
-             {}, "none reported"},
+        Case{"FinishedResetClearsOldAnswers",
+             {AnswerB1},
+             Reported + "PRACTICE 3\nRESET 3\n",
+             {},
+             {},
+             "none reported"},
         Case{"ExportBlankIsNoAnswer",
-             {QStringLiteral("UPDATE QOR3 SET 做题记录 = ' ' WHERE 题号 = 4")}, "", {}, {}, ""},
+             {QStringLiteral("UPDATE QOR3 SET 做题记录 = ' ' WHERE 题号 = 4")},
+             "",
+             {},
+             {},
+             ""},
         Case{"CompleteExport", {}, "", exportFile(43), {}, ""},
         Case{"ExportCutShort", {}, "", exportFile(42), {}, "42 lines"},
         Case{"ExportWithoutItsLastLineEnd", {}, "", exportFile(43, false), {}, "CR LF"},
-        Case{"TemporaryFileLeftBehind", {}, "", exportFile(20),
-             QStringLiteral("做题记录26-1-2 10：15.txt.kL2x9A"), "stray file"},
+        Case{"TemporaryFileLeftBehind",
+             {},
+             "",
+             exportFile(20),
+             QStringLiteral("做题记录26-1-2 10：15.txt.kL2x9A"),
+             "stray file"},
         Case{"DamagedDatabase", {Corrupt}, "", {}, {}, "integrity_check"}),
     caseName);
 

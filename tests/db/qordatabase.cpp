@@ -10,7 +10,8 @@
 
 namespace {
 
-struct Closer {
+struct Closer
+{
     void operator()(sqlite3 *handle) const { sqlite3_close(handle); }
 };
 using Handle = std::unique_ptr<sqlite3, Closer>;
@@ -18,8 +19,8 @@ using Handle = std::unique_ptr<sqlite3, Closer>;
 Handle openFile(const QString &path)
 {
     sqlite3 *raw = nullptr;
-    const int rc = sqlite3_open_v2(
-        path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     Handle handle(raw);
     if (rc != SQLITE_OK)
         throw std::runtime_error("cannot open test database " + path.toStdString());
@@ -29,17 +30,14 @@ Handle openFile(const QString &path)
 QString describe(sqlite3_stmt *statement, int column)
 {
     const auto text = [&] {
-        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
+        return QString::fromUtf8(
+            reinterpret_cast<const char *>(sqlite3_column_text(statement, column)));
     };
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_NULL:
-        return QStringLiteral("null");
-    case SQLITE_INTEGER:
-        return QStringLiteral("integer:") + text();
-    case SQLITE_FLOAT:
-        return QStringLiteral("real:") + text();
-    default:
-        return QStringLiteral("text:") + text();
+    case SQLITE_NULL: return QStringLiteral("null");
+    case SQLITE_INTEGER: return QStringLiteral("integer:") + text();
+    case SQLITE_FLOAT: return QStringLiteral("real:") + text();
+    default: return QStringLiteral("text:") + text();
     }
 }
 
@@ -71,7 +69,8 @@ QString QorDatabase::path() const
 
 QString QorDatabase::connectionString() const
 {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False")
+    return QStringLiteral(
+               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Persist Security Info=False")
         .arg(path());
 }
 
@@ -79,7 +78,8 @@ void QorDatabase::execute(const QString &sql) const
 {
     Handle handle = openFile(path());
     char *error = nullptr;
-    if (sqlite3_exec(handle.get(), sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+    if (sqlite3_exec(handle.get(), sql.toUtf8().constData(), nullptr, nullptr, &error) !=
+        SQLITE_OK) {
         const std::string message = error ? error : "?";
         sqlite3_free(error);
         throw std::runtime_error("test setup failed: " + message);
@@ -90,7 +90,8 @@ QStringList QorDatabase::cells(const QString &sql) const
 {
     Handle handle = openFile(path());
     sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(handle.get(), sql.toUtf8().constData(), -1, &statement, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(handle.get(), sql.toUtf8().constData(), -1, &statement, nullptr) !=
+        SQLITE_OK)
         throw std::runtime_error("test query failed: " + std::string(sqlite3_errmsg(handle.get())));
     QStringList result;
     while (sqlite3_step(statement) == SQLITE_ROW)

@@ -49,14 +49,15 @@ RuntimeError openError(const QString &connectionString)
 
 TEST(Connection, DataSourceIsReadFromTheConnectionString)
 {
-    struct Row {
+    struct Row
+    {
         const char *connectionString;
         const char *path; // relative: under the current folder
     };
     const Row rows[] = {
         {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/tmp/My Practice/QOR DATA/QOR.mdb;Persist Security "
          "Info=False",
-            "/tmp/My Practice/QOR DATA/QOR.mdb"},
+         "/tmp/My Practice/QOR DATA/QOR.mdb"},
         {"data source=/a/b.mdb", "/a/b.mdb"},
         {"Persist Security Info=False; DATA SOURCE =  /a/b c.mdb ;", "/a/b c.mdb"},
         {"Provider=x;Data Source=\\srv\\QOR DATA\\QOR.mdb", "/srv/QOR DATA/QOR.mdb"},
@@ -68,8 +69,9 @@ TEST(Connection, DataSourceIsReadFromTheConnectionString)
     };
     for (const Row &row : rows) {
         const QString path = QString::fromUtf8(row.path);
-        const QString expected
-            = path.isEmpty() || QDir::isAbsolutePath(path) ? path : QDir::currentPath() + '/' + path;
+        const QString expected = path.isEmpty() || QDir::isAbsolutePath(path)
+                                     ? path
+                                     : QDir::currentPath() + '/' + path;
         EXPECT_EQ(Connection::dataSource(QString::fromUtf8(row.connectionString)), expected)
             << row.connectionString;
     }
@@ -92,9 +94,10 @@ TEST(Connection, RelativePathResolvesAgainstTheCurrentFolder)
     QorDatabase database;
     const CurrentFolder current(database.folder());
     Connection connection;
-    connection.Open(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=QOR DATA\\QOR.mdb"));
-    EXPECT_EQ(
-        QFileInfo(connection.path()).canonicalFilePath(), QFileInfo(database.path()).canonicalFilePath());
+    connection.Open(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=QOR DATA\\QOR.mdb"));
+    EXPECT_EQ(QFileInfo(connection.path()).canonicalFilePath(),
+              QFileInfo(database.path()).canonicalFilePath());
 }
 
 TEST(Connection, MissingFileIsReportedAndNotCreated)
@@ -110,13 +113,14 @@ TEST(Connection, MissingFileIsReportedAndNotCreated)
 TEST(Connection, FilesThatAreNotDatabasesAreRefusedByPath)
 {
     QorDatabase database;
-    struct Row {
+    struct Row
+    {
         const char *name;
         QByteArray content;
     };
     const Row rows[] = {
-        {"notes.mdb",
-            QByteArray("Standard Jet DB, or rather just some text that is long enough. ").repeated(40)},
+        {"notes.mdb", QByteArray("Standard Jet DB, or rather just some text that is long enough. ")
+                          .repeated(40)},
         {"empty.mdb", QByteArray()},
     };
     for (const Row &row : rows) {
@@ -186,7 +190,7 @@ TEST(Connection, RecordsetOutlivesItsConnection)
     recordset.Update();
     recordset.Close();
     EXPECT_EQ(database.cell(QStringLiteral("select 做题记录 from QOR3 where 编号 = 'QOR3-Q7'")),
-        QStringLiteral("text:B"));
+              QStringLiteral("text:B"));
 }
 
 // A closed connection's handle serves the next connection to the same file, but never one to a

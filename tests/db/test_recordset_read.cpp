@@ -23,8 +23,7 @@ protected:
     void SetUp() override { connection.Open(database.connectionString()); }
 
     // The error of running `body`, which must throw.
-    template<typename Body>
-    RuntimeError errorOf(Body body)
+    template<typename Body> RuntimeError errorOf(Body body)
     {
         try {
             body();
@@ -43,22 +42,25 @@ protected:
 
 TEST_F(RecordsetRead, ScreenQueriesFindTheirRows)
 {
-    struct Row {
+    struct Row
+    {
         const char *query;
         QStringList columns;
         QStringList numbers; // 编号 of the rows, in order; empty when not selected
         int count;
     };
-    const QStringList all{
-        "题型", "题号", "编号", "A", "B", "C", "D", "E", "答案", "做题记录", "正误", "用时", "属性"};
+    const QStringList all{"题型", "题号", "编号",     "A",    "B",    "C",   "D",
+                          "E",    "答案", "做题记录", "正误", "用时", "属性"};
     const Row rows[] = {
         {"select * from QOR3 where 编号= 'QOR3-Q7'", all, {"QOR3-Q7"}, 1},
         {"select 题型 from QOR3 where 编号= 'QOR3-Q7'", {"题型"}, {}, 1},
         {"select 属性 from QOR3 where 编号= 'QOR3-Q7'", {"属性"}, {}, 1},
         {"select * from QOR3", all, {"QOR3-Q7", "QOR3-Q1", "QOR3-Q2"}, 3},
         {"SELECT * FROM QOR3 ORDER BY 题号", all, {"QOR3-Q1", "QOR3-Q2", "QOR3-Q7"}, 3},
-        {"select 编号, count(*) as n from QOR3 group by 编号 order by 编号", {"编号", "n"},
-            {"QOR3-Q1", "QOR3-Q2", "QOR3-Q7"}, 3},
+        {"select 编号, count(*) as n from QOR3 group by 编号 order by 编号",
+         {"编号", "n"},
+         {"QOR3-Q1", "QOR3-Q2", "QOR3-Q7"},
+         3},
     };
     for (const Row &row : rows) {
         Recordset recordset;
@@ -116,7 +118,7 @@ TEST_F(RecordsetRead, EmptyResultIsAtEofAndHasNoCurrentRow)
     EXPECT_TRUE(error.message().contains(query)) << error.what();
     EXPECT_TRUE(error.message().contains(database.path())) << error.what();
     EXPECT_EQ(errorOf([&] { recordset.setField(QStringLiteral("做题记录"), "A"); }).kind(),
-        RuntimeError::Kind::NoCurrentRow);
+              RuntimeError::Kind::NoCurrentRow);
     EXPECT_EQ(errorOf([&] { recordset.MoveNext(); }).kind(), RuntimeError::Kind::NoCurrentRow);
 }
 
@@ -128,14 +130,15 @@ TEST_F(RecordsetRead, MovingPastTheLastRowLeavesNoCurrentRow)
     recordset.MoveNext();
     EXPECT_TRUE(recordset.EOF());
     EXPECT_EQ(recordset.RecordCount(), 2);
-    EXPECT_EQ(
-        errorOf([&] { recordset.field(QStringLiteral("编号")); }).kind(), RuntimeError::Kind::NoCurrentRow);
+    EXPECT_EQ(errorOf([&] { recordset.field(QStringLiteral("编号")); }).kind(),
+              RuntimeError::Kind::NoCurrentRow);
     EXPECT_EQ(errorOf([&] { recordset.MoveNext(); }).kind(), RuntimeError::Kind::NoCurrentRow);
 }
 
 TEST_F(RecordsetRead, FailedQueriesNameWhatIsMissingAndWhere)
 {
-    struct Row {
+    struct Row
+    {
         const char *query;
         RuntimeError::Kind kind;
         const char *named;
@@ -146,7 +149,8 @@ TEST_F(RecordsetRead, FailedQueriesNameWhatIsMissingAndWhere)
         {"select * from QOR3 where 编码= 'QOR3-Q7'", RuntimeError::Kind::NoSuchColumn, "编码"},
         {"select * from QOR3 ORDER BY 题目", RuntimeError::Kind::NoSuchColumn, "题目"},
         {"selec * from QOR3", RuntimeError::Kind::Database, "syntax error"},
-        {"select * from QOR3; delete from QOR3", RuntimeError::Kind::Database, "More than one statement"},
+        {"select * from QOR3; delete from QOR3", RuntimeError::Kind::Database,
+         "More than one statement"},
         {"  ", RuntimeError::Kind::Database, "Nothing to run"},
     };
     for (const Row &row : rows) {
@@ -155,10 +159,12 @@ TEST_F(RecordsetRead, FailedQueriesNameWhatIsMissingAndWhere)
         const RuntimeError error = errorOf([&] { recordset.Open(query, connection); });
         EXPECT_EQ(error.kind(), row.kind) << row.query << ": " << error.what();
         for (const QString &part : {QString::fromUtf8(row.named), query, database.path()})
-            EXPECT_TRUE(error.message().contains(part)) << error.what() << " lacks " << part.toStdString();
+            EXPECT_TRUE(error.message().contains(part))
+                << error.what() << " lacks " << part.toStdString();
         EXPECT_FALSE(recordset.isOpen());
     }
-    EXPECT_EQ(database.cells(QStringLiteral("select count(*) from QOR3")), QStringList{"integer:3"});
+    EXPECT_EQ(database.cells(QStringLiteral("select count(*) from QOR3")),
+              QStringList{"integer:3"});
 }
 
 TEST_F(RecordsetRead, UnknownFieldNamesColumnAndQuery)
@@ -166,8 +172,9 @@ TEST_F(RecordsetRead, UnknownFieldNamesColumnAndQuery)
     const QString query = QStringLiteral("select 题型 from QOR3 where 编号= 'QOR3-Q7'");
     Recordset recordset;
     recordset.Open(query, connection);
-    for (const auto &use : {std::function<void()>([&] { recordset.field(QStringLiteral("答案")); }),
-             std::function<void()>([&] { recordset.setField(QStringLiteral("答案"), "A"); })}) {
+    for (const auto &use :
+         {std::function<void()>([&] { recordset.field(QStringLiteral("答案")); }),
+          std::function<void()>([&] { recordset.setField(QStringLiteral("答案"), "A"); })}) {
         const RuntimeError error = errorOf(use);
         EXPECT_EQ(error.kind(), RuntimeError::Kind::NoSuchColumn);
         EXPECT_TRUE(error.message().contains(QStringLiteral("答案"))) << error.what();
@@ -178,8 +185,8 @@ TEST_F(RecordsetRead, UnknownFieldNamesColumnAndQuery)
 TEST_F(RecordsetRead, OwnConnectionOpensFromTheConnectionString)
 {
     Recordset recordset;
-    recordset.Open(
-        QStringLiteral("select 题型 from QOR3 where 编号= 'QOR3-Q7'"), database.connectionString());
+    recordset.Open(QStringLiteral("select 题型 from QOR3 where 编号= 'QOR3-Q7'"),
+                   database.connectionString());
     EXPECT_TRUE(recordset.field(QStringLiteral("题型")).equals(QStringLiteral("CR")));
     EXPECT_THROW(recordset.Open(QStringLiteral("select * from QOR3"), connection), RuntimeError);
     recordset.Close();
@@ -189,7 +196,8 @@ TEST_F(RecordsetRead, OwnConnectionOpensFromTheConnectionString)
 
     const QString missing = database.folder() + QStringLiteral("/nothing.mdb");
     const RuntimeError error = errorOf([&] {
-        recordset.Open(QStringLiteral("select * from QOR3"), QStringLiteral("Data Source=") + missing);
+        recordset.Open(QStringLiteral("select * from QOR3"),
+                       QStringLiteral("Data Source=") + missing);
     });
     EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
     EXPECT_FALSE(recordset.isOpen());
@@ -198,8 +206,9 @@ TEST_F(RecordsetRead, OwnConnectionOpensFromTheConnectionString)
 TEST_F(RecordsetRead, StatementWithoutRowsIsRunAndLeavesTheRecordsetClosed)
 {
     Recordset recordset;
-    recordset.Open(QStringLiteral("update QOR3 set 做题记录 = '' where 编号 = 'QOR3-Q1'"), connection);
+    recordset.Open(QStringLiteral("update QOR3 set 做题记录 = '' where 编号 = 'QOR3-Q1'"),
+                   connection);
     EXPECT_FALSE(recordset.isOpen());
     EXPECT_EQ(database.cell(QStringLiteral("select 做题记录 from QOR3 where 编号 = 'QOR3-Q1'")),
-        QStringLiteral("text:"));
+              QStringLiteral("text:"));
 }

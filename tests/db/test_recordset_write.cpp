@@ -27,7 +27,8 @@ protected:
 
     QString stored(const QString &column, const QString &number = QStringLiteral("QOR3-Q7")) const
     {
-        return database.cell(QStringLiteral("select %1 from QOR3 where 编号 = '%2'").arg(column, number));
+        return database.cell(
+            QStringLiteral("select %1 from QOR3 where 编号 = '%2'").arg(column, number));
     }
 
     QorDatabase database;
@@ -39,7 +40,8 @@ protected:
 // Null, "", " " and "  " are four different answers for the screens.
 TEST_F(RecordsetWrite, TextsAndNullRoundTripExactly)
 {
-    struct Row {
+    struct Row
+    {
         Variant value;
         const char *stored;
     };
@@ -69,8 +71,10 @@ TEST_F(RecordsetWrite, TextsAndNullRoundTripExactly)
         fresh.Open(database.connectionString());
         Recordset reread;
         reread.Open(QStringLiteral("select 做题记录 from QOR3 where 编号= 'QOR3-Q7'"), fresh);
-        EXPECT_EQ(reread.field(QStringLiteral("做题记录")).isNull(), row.value.isNull()) << row.stored;
-        EXPECT_EQ(reread.field(QStringLiteral("做题记录")).joinText(), row.value.joinText()) << row.stored;
+        EXPECT_EQ(reread.field(QStringLiteral("做题记录")).isNull(), row.value.isNull())
+            << row.stored;
+        EXPECT_EQ(reread.field(QStringLiteral("做题记录")).joinText(), row.value.joinText())
+            << row.stored;
     }
 }
 
@@ -81,8 +85,9 @@ TEST_F(RecordsetWrite, UpdateWritesOnlyTheAssignedColumnsOfTheCurrentRow)
     recordset.Open(q7, connection);
     recordset.setField(QStringLiteral("做题记录"), "D");
     recordset.setField(QStringLiteral("用时"), "00:42");
-    EXPECT_EQ(recordset.field(QStringLiteral("做题记录")), Variant("D")); // pending values are visible
-    EXPECT_EQ(database.cells(wholeTable), expected);                      // and not yet written
+    EXPECT_EQ(recordset.field(QStringLiteral("做题记录")),
+              Variant("D"));                         // pending values are visible
+    EXPECT_EQ(database.cells(wholeTable), expected); // and not yet written
     recordset.Update();
 
     const int columns = 14; // rowid and the 13 columns; Q7 is the first row stored
@@ -118,7 +123,7 @@ TEST_F(RecordsetWrite, MoveNextSavesTheRowItLeaves)
         recordset.MoveNext();
     }
     EXPECT_EQ(database.cells(QStringLiteral("select 正误 from QOR3 order by 题号")),
-        (QStringList{"text:1", "text:2", "text:3"}));
+              (QStringList{"text:1", "text:2", "text:3"}));
     EXPECT_THROW(recordset.MoveNext(), RuntimeError);
 }
 
@@ -156,8 +161,9 @@ TEST_F(RecordsetWrite, UpdateIsOnDiskWhenItReturns)
 
 TEST_F(RecordsetWrite, FailedUpdateRollsBackAndNamesTableColumnsAndFile)
 {
-    database.execute(QStringLiteral("CREATE TRIGGER guard BEFORE UPDATE ON QOR3 WHEN NEW.用时 = 'bad' "
-                                    "BEGIN SELECT RAISE(ABORT, 'refused by guard'); END"));
+    database.execute(
+        QStringLiteral("CREATE TRIGGER guard BEFORE UPDATE ON QOR3 WHEN NEW.用时 = 'bad' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused by guard'); END"));
     const QStringList before = database.cells(wholeTable);
     Recordset recordset;
     recordset.Open(q7, connection);
@@ -168,8 +174,9 @@ TEST_F(RecordsetWrite, FailedUpdateRollsBackAndNamesTableColumnsAndFile)
         FAIL() << "Update passed the guard";
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::Database);
-        for (const QString &part : {QStringLiteral("QOR3"), QStringLiteral("做题记录"),
-                 QStringLiteral("用时"), QStringLiteral("refused by guard"), database.path()})
+        for (const QString &part :
+             {QStringLiteral("QOR3"), QStringLiteral("做题记录"), QStringLiteral("用时"),
+              QStringLiteral("refused by guard"), database.path()})
             EXPECT_TRUE(error.message().contains(part)) << error.what();
     }
     EXPECT_EQ(database.cells(wholeTable), before);
@@ -184,11 +191,13 @@ TEST_F(RecordsetWrite, AliasedColumnsWriteTheirTableColumn)
 {
     Recordset recordset;
     recordset.Open(
-        QStringLiteral("select q.做题记录 as record, 题号 + 1 as next from QOR3 q where q.编号 = 'QOR3-Q1'"),
+        QStringLiteral(
+            "select q.做题记录 as record, 题号 + 1 as next from QOR3 q where q.编号 = 'QOR3-Q1'"),
         connection);
     recordset.setField(QStringLiteral("record"), "C");
     recordset.Update();
-    EXPECT_EQ(stored(QStringLiteral("做题记录"), QStringLiteral("QOR3-Q1")), QStringLiteral("text:C"));
+    EXPECT_EQ(stored(QStringLiteral("做题记录"), QStringLiteral("QOR3-Q1")),
+              QStringLiteral("text:C"));
 
     recordset.setField(QStringLiteral("next"), 5);
     try {
@@ -201,21 +210,24 @@ TEST_F(RecordsetWrite, AliasedColumnsWriteTheirTableColumn)
 
 TEST_F(RecordsetWrite, ReadOnlyResultsCanBeReadButNotWritten)
 {
-    struct Row {
+    struct Row
+    {
         const char *query;
         platform::db::LockType lock;
     };
     const Row rows[] = {
-        {"select 题型, count(*) as n from QOR3 group by 题型 order by 题型", platform::db::adLockOptimistic},
+        {"select 题型, count(*) as n from QOR3 group by 题型 order by 题型",
+         platform::db::adLockOptimistic},
         {"select distinct 题型 from QOR3 order by 题型", platform::db::adLockOptimistic},
         {"select a.题型 from QOR3 a join QOR3 b on a.题号 = b.题号 order by a.题型",
-            platform::db::adLockOptimistic},
+         platform::db::adLockOptimistic},
         {"select 题型 from QOR3 order by 题型", platform::db::adLockReadOnly},
     };
     const QStringList before = database.cells(wholeTable);
     for (const Row &row : rows) {
         Recordset recordset;
-        recordset.Open(QString::fromUtf8(row.query), connection, platform::db::adOpenStatic, row.lock);
+        recordset.Open(QString::fromUtf8(row.query), connection, platform::db::adOpenStatic,
+                       row.lock);
         EXPECT_EQ(recordset.field(QStringLiteral("题型")), Variant("CR")) << row.query;
         recordset.setField(QStringLiteral("题型"), "XX");
         try {
@@ -231,13 +243,14 @@ TEST_F(RecordsetWrite, ReadOnlyResultsCanBeReadButNotWritten)
 
 TEST_F(RecordsetWrite, RowIdentitySurvivesAColumnNamedRowid)
 {
-    database.execute(
-        QStringLiteral("CREATE TABLE odd (rowid TEXT, v TEXT);"
-                       "INSERT INTO odd (_rowid_, rowid, v) VALUES (1, '2', 'first'), (2, '1', 'second');"));
+    database.execute(QStringLiteral(
+        "CREATE TABLE odd (rowid TEXT, v TEXT);"
+        "INSERT INTO odd (_rowid_, rowid, v) VALUES (1, '2', 'first'), (2, '1', 'second');"));
     Recordset recordset;
     recordset.Open(QStringLiteral("select * from odd where v = 'first'"), connection);
     recordset.setField(QStringLiteral("v"), "changed");
     recordset.Update();
-    EXPECT_EQ(database.cells(QStringLiteral("select _rowid_, rowid, v from odd order by _rowid_")),
+    EXPECT_EQ(
+        database.cells(QStringLiteral("select _rowid_, rowid, v from odd order by _rowid_")),
         (QStringList{"integer:1", "text:2", "text:changed", "integer:2", "text:1", "text:second"}));
 }

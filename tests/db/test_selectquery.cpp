@@ -10,23 +10,25 @@ using platform::db::analyzeSelect;
 // where the rowid goes into the text.
 TEST(SelectQuery, SingleTableQueriesTakeTheRowIdColumn)
 {
-    struct Row {
+    struct Row
+    {
         const char *query;
         const char *table;
         const char *withRowId;
     };
     const Row rows[] = {
         {"select * from QOR3 where 编号= 'QOR3-Q7'", "QOR3",
-            "select QOR3.rowid, * from QOR3 where 编号= 'QOR3-Q7'"},
-        {"SELECT * FROM QOR3 ORDER BY 题号", "QOR3", "SELECT QOR3.rowid, * FROM QOR3 ORDER BY 题号"},
+         "select QOR3.rowid, * from QOR3 where 编号= 'QOR3-Q7'"},
+        {"SELECT * FROM QOR3 ORDER BY 题号", "QOR3",
+         "SELECT QOR3.rowid, * FROM QOR3 ORDER BY 题号"},
         {"select 题型 from QOR3 where 编号= 'QOR3-Q7';", "QOR3",
-            "select QOR3.rowid, 题型 from QOR3 where 编号= 'QOR3-Q7';"},
+         "select QOR3.rowid, 题型 from QOR3 where 编号= 'QOR3-Q7';"},
         {"select all 属性 from QOR3", "QOR3", "select all QOR3.rowid, 属性 from QOR3"},
         {"select q.A from QOR3 as q where q.B = 'x'", "QOR3",
-            "select q.rowid, q.A from QOR3 as q where q.B = 'x'"},
+         "select q.rowid, q.A from QOR3 as q where q.B = 'x'"},
         {"select A from QOR3 q limit 1", "QOR3", "select q.rowid, A from QOR3 q limit 1"},
         {"select * from \"QOR \"\"3\"\"\"", "QOR \"3\"",
-            "select \"QOR \"\"3\"\"\".rowid, * from \"QOR \"\"3\"\"\""},
+         "select \"QOR \"\"3\"\"\".rowid, * from \"QOR \"\"3\"\"\""},
         {"select * from [QOR3]", "QOR3", "select [QOR3].rowid, * from [QOR3]"},
         {"select * from main.QOR3", "QOR3", "select main.QOR3.rowid, * from main.QOR3"},
         {"select*from QOR3", "QOR3", "select QOR3.rowid,*from QOR3"},
@@ -41,8 +43,8 @@ TEST(SelectQuery, SingleTableQueriesTakeTheRowIdColumn)
         EXPECT_TRUE(select.writable) << row.query << ": " << select.reason.toStdString();
         EXPECT_EQ(select.table, QString::fromUtf8(row.table)) << row.query;
         if (row.withRowId) {
-            EXPECT_EQ(
-                select.withLeadingColumn(query, QStringLiteral("rowid")), QString::fromUtf8(row.withRowId));
+            EXPECT_EQ(select.withLeadingColumn(query, QStringLiteral("rowid")),
+                      QString::fromUtf8(row.withRowId));
         }
     }
 }

@@ -19,13 +19,15 @@ TEST(Variant, NullHasNoTextButJoinsAsEmpty)
         FAIL() << "Null converted to text";
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::InvalidUseOfNull);
-        EXPECT_EQ(error.message(), QStringLiteral("Invalid use of Null: field A of select * from QOR3"));
+        EXPECT_EQ(error.message(),
+                  QStringLiteral("Invalid use of Null: field A of select * from QOR3"));
     }
 }
 
 TEST(Variant, EqualsComparesExactText)
 {
-    struct Row {
+    struct Row
+    {
         Variant value;
         QString text;
         bool equal;

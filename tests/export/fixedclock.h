@@ -22,8 +22,7 @@ public:
     explicit FixedClock(const QDateTime &moment,
                         const QString &shortDateFormat = QStringLiteral("yyyy/M/d"))
         : FixedClock(QList<QDateTime>{moment}, shortDateFormat)
-    {
-    }
+    {}
     ~FixedClock()
     {
         platform::setClock({});

@@ -21,8 +21,8 @@ namespace {
 const QString Table = QStringLiteral("QOR3");
 const QString Letter = QStringLiteral("做题记录");
 
-const QByteArray Heading =
-    QByteArrayLiteral(" 题号       做题记录     正误             参考答案       用时 \r\n");
+const QByteArray Heading = QByteArrayLiteral(
+    " 题号       做题记录     正误             参考答案       用时 \r\n");
 
 QByteArray readAll(const QString &path)
 {
@@ -123,7 +123,8 @@ TEST_F(RecordExportTest, WritesTheRecordOfAKnownTableByteForByte)
     EXPECT_EQ(boxes.calls[0].buttons, platform::MessageButtons::Ok);
     EXPECT_EQ(boxes.calls[0].title, platform::applicationTitle());
 
-    // Empty letters became a single blank (the last row's too), Null stayed Null, the rest as it was.
+    // Empty letters became a single blank (the last row's too), Null stayed Null, the rest as it
+    // was.
     EXPECT_EQ(folder.cell(Table, QStringLiteral("QOR3-Q1"), Letter), QVariant(QStringLiteral("B")));
     EXPECT_EQ(folder.cell(Table, QStringLiteral("QOR3-Q2"), Letter), QVariant(QStringLiteral(" ")));
     EXPECT_EQ(folder.cell(Table, QStringLiteral("QOR3-Q9"), Letter), QVariant(QStringLiteral("A")));

@@ -203,7 +203,7 @@ TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
         name + QStringLiteral(".AbC123"), // six letters and digits, as Qt's own temporary names
         name + QStringLiteral(".backup"),
         name + QStringLiteral(".orig01"),
-        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC12"), // one short
+        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC12"),   // one short
         QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC1234"), // one long
         QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC-12"),
         QStringLiteral(".") + otherName + QStringLiteral(".qor-partial-Qw12Er"),
@@ -214,7 +214,8 @@ TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
                QByteArrayLiteral("half"));
 
     for (const char *content : {"second", "third"})
-        TextOutput::writeFile(target, {QString::fromLatin1(content)}, TextOutput::Folder::MustExist);
+        TextOutput::writeFile(target, {QString::fromLatin1(content)},
+                              TextOutput::Folder::MustExist);
 
     EXPECT_EQ(readAll(target), QByteArrayLiteral("third\r\n"));
     QStringList expected = kept + QStringList{name, otherName};

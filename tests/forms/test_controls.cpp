@@ -36,7 +36,10 @@ protected:
         Forms::closeAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    template<class T> T *find(const char *name) { return form->control<T>(QString::fromUtf8(name)); }
+    template<class T> T *find(const char *name)
+    {
+        return form->control<T>(QString::fromUtf8(name));
+    }
 
     TestForm *form = nullptr;
 };
@@ -271,7 +274,8 @@ TEST(Pictures, AnImageTakesThePictureSizeUnlessStretched)
     stretched.setGeometryTwips(0, 0, 1800, 480);
     stretched.setPicture(picture);
     EXPECT_DOUBLE_EQ(stretched.widthTwips(), 1800);
-    EXPECT_FALSE(stretched.picture() == platform::loadPicture(path)); // another load, another picture
+    EXPECT_FALSE(stretched.picture() ==
+                 platform::loadPicture(path)); // another load, another picture
 }
 
 } // namespace

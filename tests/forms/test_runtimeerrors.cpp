@@ -43,8 +43,8 @@ TEST(MessageBoxes, ABoxWithoutTitleCarriesTheApplicationTitle)
     ScriptedMessageBoxes boxes;
     platform::setApplicationTitle(QStringLiteral("QOR"));
     boxes.queue(platform::MessageAnswer::Cancel);
-    EXPECT_EQ(platform::messageBox(QStringLiteral("确定退出吗？"), platform::MessageButtons::OkCancel,
-                                   QStringLiteral("退出练习")),
+    EXPECT_EQ(platform::messageBox(QStringLiteral("确定退出吗？"),
+                                   platform::MessageButtons::OkCancel, QStringLiteral("退出练习")),
               platform::MessageAnswer::Cancel);
     EXPECT_EQ(platform::messageBox(QStringLiteral("选项不能留空")), platform::MessageAnswer::Ok);
     ASSERT_EQ(boxes.calls.size(), 2);

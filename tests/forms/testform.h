@@ -14,8 +14,8 @@ public:
     {
         connect(control<platform::Timer>(QStringLiteral("Timer1")), &platform::Timer::tick, this,
                 [this] { ++ticks; });
-        connect(control<platform::Label>(QStringLiteral("Label2")), &platform::Label::clicked,
-                this, [this] {
+        connect(control<platform::Label>(QStringLiteral("Label2")), &platform::Label::clicked, this,
+                [this] {
                     if (onLabelClick)
                         onLabelClick();
                 });

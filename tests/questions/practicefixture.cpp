@@ -35,7 +35,8 @@ void writeRtf(const QString &path, const QStringList &paragraphs)
 }
 } // namespace
 
-PracticeTest::PracticeTest() : folder(sampleOptions()) {}
+PracticeTest::PracticeTest() : folder(sampleOptions())
+{}
 
 void PracticeTest::SetUp()
 {

@@ -33,8 +33,8 @@ protected:
 
     QList<QVariantList> attempts() const
     {
-        return folder.rows(QStringLiteral("SELECT 编号, 做题记录, 正误, 用时 FROM QOR%1 ORDER BY 题号")
-                               .arg(set));
+        return folder.rows(
+            QStringLiteral("SELECT 编号, 做题记录, 正误, 用时 FROM QOR%1 ORDER BY 题号").arg(set));
     }
 };
 

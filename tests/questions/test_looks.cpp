@@ -26,8 +26,8 @@ void moveOver(QWidget *widget, QPoint pos = {})
 {
     if (pos.isNull())
         pos = widget->rect().center();
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 } // namespace

@@ -159,15 +159,14 @@ TEST_P(MarkTest, ComparesTheGivenLetterWithTheKeyExactly)
     EXPECT_EQ(cell(5, Mark).toString(), GetParam().mark);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, MarkTest,
-    ::testing::Values(MarkRow{"Same", QStringLiteral("A"), Right},
-                      MarkRow{"Other", QStringLiteral("B"), Wrong},
-                      MarkRow{"LowerCase", QStringLiteral("a"), Wrong},
-                      MarkRow{"BlankBefore", QStringLiteral(" A"), Wrong},
-                      MarkRow{"BlankAfter", QStringLiteral("A "), Wrong},
-                      MarkRow{"Null", QVariant(), Wrong}),
-    RowName<MarkRow>);
+INSTANTIATE_TEST_SUITE_P(Keys, MarkTest,
+                         ::testing::Values(MarkRow{"Same", QStringLiteral("A"), Right},
+                                           MarkRow{"Other", QStringLiteral("B"), Wrong},
+                                           MarkRow{"LowerCase", QStringLiteral("a"), Wrong},
+                                           MarkRow{"BlankBefore", QStringLiteral(" A"), Wrong},
+                                           MarkRow{"BlankAfter", QStringLiteral("A "), Wrong},
+                                           MarkRow{"Null", QVariant(), Wrong}),
+                         RowName<MarkRow>);
 
 // --- the counter ---------------------------------------------------------------------------
 

@@ -114,10 +114,8 @@ TEST_P(OptionFontTest, ListedQuestionsUseSmallOptionTexts)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, OptionFontTest,
-                         ::testing::Values(FontRow{8, 11, {13, 11, 13}},
-                                           FontRow{12, 8, {13}},
-                                           FontRow{24, 23, {13, 11, 13}},
-                                           FontRow{8, 12, {11}}));
+                         ::testing::Values(FontRow{8, 11, {13, 11, 13}}, FontRow{12, 8, {13}},
+                                           FontRow{24, 23, {13, 11, 13}}, FontRow{8, 12, {11}}));
 
 struct StoredRow
 {

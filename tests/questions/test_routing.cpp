@@ -49,8 +49,7 @@ TEST_P(RoutingTest, NextQuestionOpensOnTheScreenOfItsType)
               QStringLiteral("6 of 41"));
     EXPECT_EQ(shown->questionBox()->loadedPath(), Public::QuestionFilePath(set, 6));
     for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(shown->optionTexts()[k]->caption(),
-                  cell(6, QString(QChar(u'A' + k))).toString());
+        EXPECT_EQ(shown->optionTexts()[k]->caption(), cell(6, QString(QChar(u'A' + k))).toString());
     EXPECT_EQ(tickedElement(*shown), 0);
     EXPECT_FALSE(Public::ExitRequested);
     EXPECT_FALSE(platform::programEnded());
@@ -59,26 +58,25 @@ TEST_P(RoutingTest, NextQuestionOpensOnTheScreenOfItsType)
 
 INSTANTIATE_TEST_SUITE_P(
     Types, RoutingTest,
-    ::testing::Values(
-        RouteRow{"ScToSc", "SC", QStringLiteral("SC"), "Form3"},
-        RouteRow{"ScToCr", "SC", QStringLiteral("CR"), "Form4"},
-        RouteRow{"ScToRc", "SC", QStringLiteral("RC"), "Form5"},
-        RouteRow{"ScLowerCrStays", "SC", QStringLiteral("cr"), "Form3"},
-        RouteRow{"ScPaddedRcStays", "SC", QStringLiteral(" RC"), "Form3"},
-        RouteRow{"ScEmptyStays", "SC", QStringLiteral(""), "Form3"},
-        RouteRow{"ScNullStays", "SC", QVariant(), "Form3"},
-        RouteRow{"CrToCr", "CR", QStringLiteral("CR"), "Form4"},
-        RouteRow{"CrToSc", "CR", QStringLiteral("SC"), "Form3"},
-        RouteRow{"CrToRc", "CR", QStringLiteral("RC"), "Form5"},
-        RouteRow{"CrLowerScStays", "CR", QStringLiteral("sc"), "Form4"},
-        RouteRow{"CrPaddedScStays", "CR", QStringLiteral("SC "), "Form4"},
-        RouteRow{"CrEmptyStays", "CR", QStringLiteral(""), "Form4"},
-        RouteRow{"CrNullStays", "CR", QVariant(), "Form4"},
-        RouteRow{"RcToRc", "RC", QStringLiteral("RC"), "Form5"},
-        RouteRow{"RcToSc", "RC", QStringLiteral("SC"), "Form3"},
-        RouteRow{"RcToCr", "RC", QStringLiteral("CR"), "Form4"},
-        RouteRow{"RcLowerScStays", "RC", QStringLiteral("sc"), "Form5"},
-        RouteRow{"RcOtherStays", "RC", QStringLiteral("XX"), "Form5"},
-        RouteRow{"RcEmptyStays", "RC", QStringLiteral(""), "Form5"},
-        RouteRow{"RcNullStays", "RC", QVariant(), "Form5"}),
+    ::testing::Values(RouteRow{"ScToSc", "SC", QStringLiteral("SC"), "Form3"},
+                      RouteRow{"ScToCr", "SC", QStringLiteral("CR"), "Form4"},
+                      RouteRow{"ScToRc", "SC", QStringLiteral("RC"), "Form5"},
+                      RouteRow{"ScLowerCrStays", "SC", QStringLiteral("cr"), "Form3"},
+                      RouteRow{"ScPaddedRcStays", "SC", QStringLiteral(" RC"), "Form3"},
+                      RouteRow{"ScEmptyStays", "SC", QStringLiteral(""), "Form3"},
+                      RouteRow{"ScNullStays", "SC", QVariant(), "Form3"},
+                      RouteRow{"CrToCr", "CR", QStringLiteral("CR"), "Form4"},
+                      RouteRow{"CrToSc", "CR", QStringLiteral("SC"), "Form3"},
+                      RouteRow{"CrToRc", "CR", QStringLiteral("RC"), "Form5"},
+                      RouteRow{"CrLowerScStays", "CR", QStringLiteral("sc"), "Form4"},
+                      RouteRow{"CrPaddedScStays", "CR", QStringLiteral("SC "), "Form4"},
+                      RouteRow{"CrEmptyStays", "CR", QStringLiteral(""), "Form4"},
+                      RouteRow{"CrNullStays", "CR", QVariant(), "Form4"},
+                      RouteRow{"RcToRc", "RC", QStringLiteral("RC"), "Form5"},
+                      RouteRow{"RcToSc", "RC", QStringLiteral("SC"), "Form3"},
+                      RouteRow{"RcToCr", "RC", QStringLiteral("CR"), "Form4"},
+                      RouteRow{"RcLowerScStays", "RC", QStringLiteral("sc"), "Form5"},
+                      RouteRow{"RcOtherStays", "RC", QStringLiteral("XX"), "Form5"},
+                      RouteRow{"RcEmptyStays", "RC", QStringLiteral(""), "Form5"},
+                      RouteRow{"RcNullStays", "RC", QVariant(), "Form5"}),
     RowName<RouteRow>);

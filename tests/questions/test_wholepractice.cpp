@@ -43,8 +43,8 @@ TEST_P(WholePracticeTest, EveryQuestionIsRecordedOnItsScreen)
         const QString shouldBe = type == QLatin1String("CR")   ? QStringLiteral("Form4")
                                  : type == QLatin1String("RC") ? QStringLiteral("Form5")
                                                                : QStringLiteral("Form3");
-        ASSERT_EQ(frontScreen(), shouldBe) << "question " << question << " of type "
-                                           << type.toStdString();
+        ASSERT_EQ(frontScreen(), shouldBe)
+            << "question " << question << " of type " << type.toStdString();
         EXPECT_EQ(Public::QuestionNo, question);
         EXPECT_EQ(screen->questionBox()->loadedPath(), Public::QuestionFilePath(set, question));
         EXPECT_EQ(screen->control<platform::Label>(QStringLiteral("Label7"))->caption(),

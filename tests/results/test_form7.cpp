@@ -37,8 +37,7 @@ TEST_F(Form7Test, GridShowsTheSetInQuestionOrderWithSevenCentredColumns)
     EXPECT_EQ(results.Label1->caption(), QStringLiteral("Practice QOR-ZQ-24 No.3"));
     ASSERT_EQ(grid->rows(), 42);
     ASSERT_EQ(grid->cols(), 7);
-    const QStringList headings = {"题型", "题号", "编号", "答案",
-                                  "做题记录", "正误", "用时"};
+    const QStringList headings = {"题型", "题号", "编号", "答案", "做题记录", "正误", "用时"};
     const QList<double> widths = {1250, 1250, 1600, 1250, 1250, 1800, 1250};
     for (int col = 0; col < 7; ++col) {
         EXPECT_EQ(grid->textMatrix(0, col), headings.at(col));
@@ -54,11 +53,12 @@ TEST_F(Form7Test, GridShowsTheSetInQuestionOrderWithSevenCentredColumns)
 TEST_F(Form7Test, MarksAreColouredOnBothCellsAndCountedPerType)
 {
     clearTypes();
-    const struct {
+    const struct
+    {
         int question;
         const char *type, *letter, *mark;
     } rows[] = {
-        {1, "SC", "A", "√"}, {2, "SC", "B", "×"}, {3, "SC", "", "  "}, {4, "SC", "C", "v"},
+        {1, "SC", "A", "√"}, {2, "SC", "B", "×"}, {3, "SC", "", "  "},  {4, "SC", "C", "v"},
         {5, "CR", "D", "√"}, {6, "RC", "E", "×"}, {7, "RC", " ", "  "},
     };
     for (const auto &row : rows) {

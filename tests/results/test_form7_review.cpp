@@ -59,8 +59,7 @@ TEST_F(Form7ReviewTest, EachTypeOpensItsOwnReviewScreen)
 TEST_F(Form7ReviewTest, AReviewScreenAlreadyOpenIsOnlyRaisedAndKeepsItsQuestion)
 {
     // Two "SC" questions; the first is answered, the second not.
-    folder.execute(
-        QStringLiteral("update %1 set 题型 = 'SC' where 题号 in (1, 2)").arg(table()));
+    folder.execute(QStringLiteral("update %1 set 题型 = 'SC' where 题号 in (1, 2)").arg(table()));
     setAttempt(1, QStringLiteral("D"), QStringLiteral("√"));
     Form7 &results = openResults();
 

@@ -181,8 +181,8 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringLiteral("/nowhere/QOR DATA/QOR.mdb")},
         FailureCase{"MissingTable", QStringLiteral("db"), QStringLiteral("select * from QOR99"),
                     RuntimeError::Kind::NoSuchTable, QStringLiteral("QOR99")},
-        FailureCase{"NoRecordSource", QStringLiteral("db"), QString(),
-                    RuntimeError::Kind::Database, QStringLiteral("Data1")},
+        FailureCase{"NoRecordSource", QStringLiteral("db"), QString(), RuntimeError::Kind::Database,
+                    QStringLiteral("Data1")},
         FailureCase{"NoConnectionString", QString(), QStringLiteral("select * from T"),
                     RuntimeError::Kind::Database, QStringLiteral("Data1")}),
     [](const auto &row) { return std::string(row.param.name); });

@@ -32,12 +32,9 @@ protected:
     ReviewScreen &openReview(Screen screen)
     {
         switch (screen) {
-        case Screen::SC:
-            return open<Form8>(QStringLiteral("SC"));
-        case Screen::CR:
-            return open<Form9>(QStringLiteral("CR"));
-        case Screen::RC:
-            break;
+        case Screen::SC: return open<Form8>(QStringLiteral("SC"));
+        case Screen::CR: return open<Form9>(QStringLiteral("CR"));
+        case Screen::RC: break;
         }
         return open<Form10>(QStringLiteral("RC"));
     }
@@ -72,7 +69,7 @@ class ReviewTicks : public ReviewTest,
 TEST_P(ReviewTicks, TickOnlyAnUpperCaseLetterStoredAlone)
 {
     const auto &[screen, tick] = GetParam();
-    const QString type = screen == Screen::SC ? QStringLiteral("SC")
+    const QString type = screen == Screen::SC   ? QStringLiteral("SC")
                          : screen == Screen::CR ? QStringLiteral("CR")
                                                 : QStringLiteral("RC");
     setCell(firstOfType(type), QStringLiteral("做题记录"), tick.stored);
@@ -123,8 +120,7 @@ TEST_F(ReviewTest, ClickingAnOptionTextTicksItWithoutSaving)
     setCell(Public::QuestionNo, QStringLiteral("做题记录"), QStringLiteral("A"));
     QTest::mouseClick(review.OptionLabels()[3], Qt::LeftButton);
     EXPECT_EQ(ticks(review), QStringLiteral("00010"));
-    EXPECT_EQ(cell(Public::QuestionNo, QStringLiteral("做题记录")).toString(),
-              QStringLiteral("A"));
+    EXPECT_EQ(cell(Public::QuestionNo, QStringLiteral("做题记录")).toString(), QStringLiteral("A"));
 }
 
 TEST_F(ReviewTest, HideTurnsYellowWhenPressedAndReturnsToTheResults)
@@ -179,7 +175,6 @@ TEST_F(ReviewTest, AnEmptyPassageKeyLoadsTheFileWithNothingAfterTheHyphen)
     review.Load();
     EXPECT_TRUE(review.RichTextBox1->loadedPath().endsWith(QStringLiteral("/QOR-ZQ-3-.rtf")));
 }
-
 
 class RcRunPassage : public ReviewTest
 {

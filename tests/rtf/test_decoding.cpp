@@ -93,8 +93,8 @@ TEST(RtfFontTable, NamesAreDecodedWithTheFontsOwnCodePage)
 
 TEST(RtfFontTable, FlatTableWithoutGroupsPerFont)
 {
-    const auto doc
-        = rtftest::read(R"({\rtf1{\fonttbl\f0\fswiss Arial;\f1\fmodern Courier New;}\f1 x})");
+    const auto doc = rtftest::read(
+        R"({\rtf1{\fonttbl\f0\fswiss Arial;\f1\fmodern Courier New;}\f1 x})");
     EXPECT_EQ(rtftest::formatOf(*doc, "x").fontFamilies().toStringList(),
               QStringList{QStringLiteral("Courier New")});
 }

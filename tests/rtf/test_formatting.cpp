@@ -77,9 +77,9 @@ TEST(RtfCharacterFormat, ColoursFromTheTable)
 
 TEST(RtfCharacterFormat, FontFamilyFromTableAndDefaultFont)
 {
-    const auto doc
-        = read(R"({\rtf1\deff1{\fonttbl{\f0\froman Times New Roman;}{\f1\fswiss Arial;}})"
-               R"(a\f0 b\f7 c})");
+    const auto doc = read(
+        R"({\rtf1\deff1{\fonttbl{\f0\froman Times New Roman;}{\f1\fswiss Arial;}})"
+        R"(a\f0 b\f7 c})");
     EXPECT_EQ(formatOf(*doc, "a").fontFamilies().toStringList(),
               QStringList{QStringLiteral("Arial")});
     EXPECT_EQ(formatOf(*doc, "b").fontFamilies().toStringList(),
@@ -95,8 +95,8 @@ TEST(RtfCharacterFormat, HiddenTextIsLeftOut)
 
 TEST(RtfParagraphFormat, AlignmentIndentsAndSpacing)
 {
-    const auto doc
-        = read(R"({\rtf1\qc a\par\qr b\par\qj\li720\ri360\fi-360\sb120\sa240 c\par\pard d})");
+    const auto doc = read(
+        R"({\rtf1\qc a\par\qr b\par\qj\li720\ri360\fi-360\sb120\sa240 c\par\pard d})");
     ASSERT_EQ(doc->blockCount(), 4);
     EXPECT_EQ(doc->findBlockByNumber(0).blockFormat().alignment(), Qt::AlignHCenter);
     EXPECT_EQ(doc->findBlockByNumber(1).blockFormat().alignment(), Qt::AlignRight);

@@ -14,9 +14,9 @@ namespace {
 
 TEST(RtfHostile, TruncatedInputKeepsTheTextBeforeTheCut)
 {
-    const QByteArray rtf
-        = R"({\rtf1\ansi\ansicpg936{\fonttbl{\f0\fcharset134 S;}}{\colortbl;\red1;})"
-          R"(\f0 Hello \'d6\'d0\par{\b world}\u25991?\trowd\cellx9\intbl x\cell\row})";
+    const QByteArray rtf =
+        R"({\rtf1\ansi\ansicpg936{\fonttbl{\f0\fcharset134 S;}}{\colortbl;\red1;})"
+        R"(\f0 Hello \'d6\'d0\par{\b world}\u25991?\trowd\cellx9\intbl x\cell\row})";
     for (qsizetype cut = 0; cut <= rtf.size(); ++cut) {
         const auto doc = read(rtf.left(cut));
         const QString text = doc->toPlainText();
@@ -111,10 +111,10 @@ TEST(RtfHostile, BinaryDataNeverReadsAsStructure)
 TEST(RtfHostile, PseudoRandomBytesNeverBreakTheReader)
 {
     // Mutations of a real-looking file: bytes flipped, dropped and repeated.
-    const QByteArray seed
-        = R"({\rtf1\ansi\ansicpg936{\fonttbl{\f0\fcharset134 \'cb\'ce;}}{\colortbl;\red255;})"
-          R"(\f0\fs24\b \'d6\'d0\u25991?\par\trowd\cellx100\intbl a\cell\row)"
-          R"({\pict\pngblip 89504e47}{\*\x y}\qc\li99\tab\line\~\-})";
+    const QByteArray seed =
+        R"({\rtf1\ansi\ansicpg936{\fonttbl{\f0\fcharset134 \'cb\'ce;}}{\colortbl;\red255;})"
+        R"(\f0\fs24\b \'d6\'d0\u25991?\par\trowd\cellx100\intbl a\cell\row)"
+        R"({\pict\pngblip 89504e47}{\*\x y}\qc\li99\tab\line\~\-})";
     const char alphabet[] = "{}\\'0123456789abcdefuxpqlrtbin -;*";
     std::uint32_t state = 12345;
     auto next = [&state] {
@@ -122,14 +122,14 @@ TEST(RtfHostile, PseudoRandomBytesNeverBreakTheReader)
         return state >> 8;
     };
     // Broken pictures make Qt's PNG reader warn: keep the test's output readable.
-    const QtMessageHandler previous
-        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &) {});
     for (int round = 0; round < 2000; ++round) {
         QByteArray input = seed;
         const int edits = 1 + static_cast<int>(next() % 8);
         for (int e = 0; e < edits; ++e) {
-            const qsizetype at
-                = static_cast<qsizetype>(next() % static_cast<std::uint32_t>(input.size()));
+            const qsizetype at = static_cast<qsizetype>(next() %
+                                                        static_cast<std::uint32_t>(input.size()));
             switch (next() % 3) {
             case 0: input[at] = alphabet[next() % (sizeof alphabet - 1)]; break;
             case 1: input.remove(at, 1 + next() % 6); break;

@@ -97,7 +97,8 @@ TEST(RtfLayoutCost, OverlongWordsGetBreaksAndKeepTheirCharacters)
     const QString face = QString::fromUcs4(U"\U0001F600");
     const auto faces = read("{\\rtf1\\ansi " + repeated("\\u-10179?\\u-8704?", 300) + "}");
     EXPECT_EQ(faces->toPlainText().remove(QChar(0x200B)), face.repeated(300));
-    const QString plain = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis ").repeated(50);
+    const QString plain = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis ")
+                              .repeated(50);
     EXPECT_EQ(read("{\\rtf1\\ansi " + plain.toUtf8() + "}")->toPlainText(), plain);
 }
 

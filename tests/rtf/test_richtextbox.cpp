@@ -160,8 +160,8 @@ TEST_F(RichTextBoxTest, TablesAndPicturesGetPitchesEnoughForTheirHeight)
     load(box,
          R"({\rtf1 x\par\trowd\cellx1500\cellx3000\intbl a\line b\cell d\cell\row)"
          R"(\trowd\cellx1500\cellx3000\intbl e\cell f\cell\row\pard y {\pict\pngblip\picwgoal900)"
-         R"(\pichgoal900 )"
-             + png.data().toHex() + R"(} z\par w})",
+         R"(\pichgoal900 )" +
+             png.data().toHex() + R"(} z\par w})",
          300);
     const int lines = box.LineCount();
     EXPECT_GE(lines, 1 + 3 + 2 + 1);
@@ -191,18 +191,19 @@ TEST_F(RichTextBoxTest, LineCountFollowsAWidthChange)
 // The screens make a box LineCount x 345 twips high: every line must fit its 23 px.
 TEST_F(RichTextBoxTest, LinesOfQuestionFontsFitTheLinePitch)
 {
-    const QByteArray header
-        = R"({\rtf1\ansi\ansicpg936\deff0{\fonttbl{\f0\fnil\fcharset134 \'cb\'ce\'cc\'e5;})"
-          R"({\f1\froman\fcharset0 Times New Roman;}{\f2\fswiss\fcharset0 Arial;})"
-          R"({\f3\fnil\fcharset134 \'ce\'a2\'c8\'ed\'d1\'c5\'ba\'da;}})";
+    const QByteArray header =
+        R"({\rtf1\ansi\ansicpg936\deff0{\fonttbl{\f0\fnil\fcharset134 \'cb\'ce\'cc\'e5;})"
+        R"({\f1\froman\fcharset0 Times New Roman;}{\f2\fswiss\fcharset0 Arial;})"
+        R"({\f3\fnil\fcharset134 \'ce\'a2\'c8\'ed\'d1\'c5\'ba\'da;}})";
     for (const char *size : {"\\fs21", "\\fs24", "\\fs26"}) {
         SCOPED_TRACE(size);
         RichTextBox box;
-        const QByteArray body = QByteArray("\\pard\\sa200\\sb100") + size
-            + R"( \f1 Which word is closest in meaning to \b "abundant"\b0 ? )"
-              R"(\f0 )"
-            + chinese(12) + R"(\f2  gjpqy Arial \f3 )" + chinese(6)
-            + R"(\par\f1 A. plentiful\par\par B. \i scarce\i0  )" + chinese(30) + "\\par}";
+        const QByteArray body = QByteArray("\\pard\\sa200\\sb100") + size +
+                                R"( \f1 Which word is closest in meaning to \b "abundant"\b0 ? )"
+                                R"(\f0 )" +
+                                chinese(12) + R"(\f2  gjpqy Arial \f3 )" + chinese(6) +
+                                R"(\par\f1 A. plentiful\par\par B. \i scarce\i0  )" + chinese(30) +
+                                "\\par}";
         load(box, header + body, 320);
         const int lines = box.LineCount();
         EXPECT_GE(lines, 6);

@@ -147,14 +147,14 @@ TEST(RtfPictures, PngAndJpegInHexBecomeImages)
         SCOPED_TRACE(kind.format);
         QByteArray hex = hexOf(encodedImage(kind.format, QSize(4, 3)));
         hex.insert(20, "\r\n"); // writers break the hex into lines
-        const auto doc = read("{\\rtf1 a{\\pict" + QByteArray(kind.blip)
-                              + "\\picw4\\pich3\\picwgoal120\\pichgoal90 " + hex + "}b}");
+        const auto doc = read("{\\rtf1 a{\\pict" + QByteArray(kind.blip) +
+                              "\\picw4\\pich3\\picwgoal120\\pichgoal90 " + hex + "}b}");
         const std::optional<QTextImageFormat> format = firstImage(*doc);
         ASSERT_TRUE(format.has_value());
         EXPECT_DOUBLE_EQ(format->width(), 8);
         EXPECT_DOUBLE_EQ(format->height(), 6);
-        const QImage image
-            = doc->resource(QTextDocument::ImageResource, QUrl(format->name())).value<QImage>();
+        const QImage image = doc->resource(QTextDocument::ImageResource, QUrl(format->name()))
+                                 .value<QImage>();
         EXPECT_EQ(image.size(), QSize(4, 3));
         EXPECT_EQ(doc->toPlainText(), QStringLiteral("a\uFFFCb"));
     }
@@ -163,8 +163,8 @@ TEST(RtfPictures, PngAndJpegInHexBecomeImages)
 TEST(RtfPictures, BinaryDataAndNaturalSize)
 {
     const QByteArray png = encodedImage("PNG", QSize(5, 2));
-    const auto doc
-        = read("{\\rtf1{\\pict\\pngblip\\bin" + QByteArray::number(png.size()) + " " + png + "}x}");
+    const auto doc = read("{\\rtf1{\\pict\\pngblip\\bin" + QByteArray::number(png.size()) + " " +
+                          png + "}x}");
     const std::optional<QTextImageFormat> format = firstImage(*doc);
     ASSERT_TRUE(format.has_value());
     EXPECT_DOUBLE_EQ(format->width(), 5);

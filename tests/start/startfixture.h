@@ -32,7 +32,10 @@ protected:
         platform::resetProgramEnd();
     }
 
-    static QString id(int set, int question) { return QStringLiteral("QOR%1-Q%2").arg(set).arg(question); }
+    static QString id(int set, int question)
+    {
+        return QStringLiteral("QOR%1-Q%2").arg(set).arg(question);
+    }
     QVariant cell(int set, int question, const char *column) const
     {
         return folder->cell(QStringLiteral("QOR%1").arg(set), id(set, question),

@@ -71,13 +71,17 @@ TEST_F(IntroPage, TheTitleJoinsTheSetNumberWithoutBlankOrZero)
 
 TEST_F(IntroPage, NextOpensTheScreenOfTheExactTypeOfQuestionOne)
 {
-    const struct {
+    const struct
+    {
         QVariant type;
         const char *opens;
     } rows[] = {
-        {QStringLiteral("SC"), "Form3"}, {QStringLiteral("CR"), "Form4"},
-        {QStringLiteral("RC"), "Form5"}, {QStringLiteral("sc"), ""},
-        {QStringLiteral("SC "), ""},     {QString(), ""},
+        {QStringLiteral("SC"), "Form3"},
+        {QStringLiteral("CR"), "Form4"},
+        {QStringLiteral("RC"), "Form5"},
+        {QStringLiteral("sc"), ""},
+        {QStringLiteral("SC "), ""},
+        {QString(), ""},
         {QVariant(), ""},
     };
     for (const auto &row : rows) {
@@ -140,7 +144,8 @@ TEST_F(IntroPage, AMissingTableFailsBeforeAnyRowIsWritten)
         Forms::get<Form2>().Load();
         FAIL() << "loaded without the set's table";
     } catch (const platform::RuntimeError &error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("QOR8"))) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains(QStringLiteral("QOR8")))
+            << error.message().toStdString();
     }
 }
 
@@ -155,7 +160,8 @@ TEST_F(IntroPage, AMissingRowStopsTheResetWithTheEarlierRowsCleared)
         FAIL() << "the reset passed a missing row";
     } catch (const platform::RuntimeError &error) {
         EXPECT_EQ(error.kind(), platform::RuntimeError::Kind::NoCurrentRow);
-        EXPECT_TRUE(error.message().contains(QStringLiteral("QOR3-Q7"))) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains(QStringLiteral("QOR3-Q7")))
+            << error.message().toStdString();
     }
     EXPECT_TRUE(isReset(3, 6));
     EXPECT_FALSE(isReset(3, 8));

@@ -5,7 +5,8 @@
 
 TEST(ClockText, WholeMinutesAndTwoDigitSeconds)
 {
-    const struct {
+    const struct
+    {
         int seconds;
         const char *text;
     } rows[] = {{4500, "75:00"}, {4445, "74:05"}, {600, "10:00"}, {599, "9:59"},
@@ -16,12 +17,14 @@ TEST(ClockText, WholeMinutesAndTwoDigitSeconds)
 
 TEST(QueryTexts, JoinNumbersWithoutLeadingZeros)
 {
-    EXPECT_EQ(Public::WholeRowQuery(3, 7), QStringLiteral("select * from QOR3 where 编号= 'QOR3-Q7'"));
+    EXPECT_EQ(Public::WholeRowQuery(3, 7),
+              QStringLiteral("select * from QOR3 where 编号= 'QOR3-Q7'"));
     EXPECT_EQ(Public::TypeQuery(24, 41),
               QStringLiteral("select 题型 from QOR24 where 编号= 'QOR24-Q41'"));
     EXPECT_EQ(Public::PassageKeyQuery(3, 7),
               QStringLiteral("select 属性 from QOR3 where 编号= 'QOR3-Q7'"));
-    EXPECT_EQ(Public::OrderedWholeTableQuery(12), QStringLiteral("SELECT * FROM QOR12 ORDER BY 题号"));
+    EXPECT_EQ(Public::OrderedWholeTableQuery(12),
+              QStringLiteral("SELECT * FROM QOR12 ORDER BY 题号"));
 }
 
 TEST(Paths, AreBuiltUnderTheProgramFolder)

@@ -84,7 +84,8 @@ TEST_F(StartScreen, StartingWithoutAChosenSetOnlyAsksForOne)
 TEST_F(StartScreen, TheChoiceComparesTheWholeText)
 {
     Form1 &form = open();
-    const struct {
+    const struct
+    {
         const char *item;
         int set;
     } rows[] = {{"QOR_24", 24}, {"QOR_2", 2}, {"QOR_20", 20}, {"QOR_1", 1}};
@@ -208,7 +209,6 @@ TEST_F(StartScreen, AMissingPictureFailsTheLoadNamingTheFile)
         EXPECT_TRUE(error.message().contains(picture)) << error.message().toStdString();
     }
 }
-
 
 // --- the backdrop ----------------------------------------------------------------------------
 

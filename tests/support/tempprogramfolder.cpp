@@ -46,8 +46,8 @@ QVariant columnValue(sqlite3_stmt *statement, int column)
 QList<QVariantList> run(const QString &path, const QString &sql, const QVariantList &parameters)
 {
     sqlite3 *raw = nullptr;
-    const int opened
-        = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE,
+                                       nullptr);
     std::unique_ptr<sqlite3, CloseDatabase> db(raw);
     auto fail = [&](const QString &what) {
         throw std::runtime_error(
@@ -63,8 +63,8 @@ QList<QVariantList> run(const QString &path, const QString &sql, const QVariantL
     sqlite3_db_config(db.get(), SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
 
     sqlite3_stmt *rawStatement = nullptr;
-    if (sqlite3_prepare_v2(db.get(), sql.toUtf8().constData(), -1, &rawStatement, nullptr)
-        != SQLITE_OK)
+    if (sqlite3_prepare_v2(db.get(), sql.toUtf8().constData(), -1, &rawStatement, nullptr) !=
+        SQLITE_OK)
         fail(QStringLiteral("cannot prepare"));
     std::unique_ptr<sqlite3_stmt, FinalizeStatement> statement(rawStatement);
 
@@ -103,8 +103,8 @@ QList<QVariantList> run(const QString &path, const QString &sql, const QVariantL
 TempProgramFolder::TempProgramFolder(const sample::Options &options)
 {
     if (!m_dir.isValid())
-        throw std::runtime_error("cannot create a temporary program folder: "
-                                 + m_dir.errorString().toStdString());
+        throw std::runtime_error("cannot create a temporary program folder: " +
+                                 m_dir.errorString().toStdString());
     sample::writeProgramFolder(m_dir.path(), options);
 }
 
@@ -126,8 +126,8 @@ QString TempProgramFolder::filePath(const QString &relativePath) const
 QVariant TempProgramFolder::cell(const QString &table, const QString &id,
                                  const QString &column) const
 {
-    const QString sql
-        = QStringLiteral("SELECT %1 FROM %2 WHERE 编号 = ?").arg(quoted(column), quoted(table));
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE 编号 = ?")
+                            .arg(quoted(column), quoted(table));
     const QList<QVariantList> found = rows(sql, {id});
     if (found.isEmpty())
         throw std::runtime_error(QStringLiteral("test database %1: no row %2 in %3")

@@ -33,7 +33,7 @@ class SampleDatabase : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        folder = std::make_unique<TempProgramFolder>(sample::Options {.rtfSets = {1}});
+        folder = std::make_unique<TempProgramFolder>(sample::Options{.rtfSets = {1}});
     }
     static void TearDownTestSuite() { folder.reset(); }
 
@@ -145,7 +145,8 @@ TEST_F(SampleDatabase, setsStartAndEndWithTheTypesTheScreensAreTriedOn)
 
 class SmallFontQuestion : public SampleDatabase,
                           public ::testing::WithParamInterface<std::pair<int, int>>
-{ };
+{
+};
 
 TEST_P(SmallFontQuestion, isAReadingQuestion)
 {
@@ -155,12 +156,10 @@ TEST_P(SmallFontQuestion, isAReadingQuestion)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, SmallFontQuestion,
-                         ::testing::Values(std::pair {24, 24}, std::pair {8, 12},
-                                           std::pair {13, 12}, std::pair {16, 13},
-                                           std::pair {18, 24}, std::pair {19, 26},
-                                           std::pair {20, 23}, std::pair {24, 23},
-                                           std::pair {24, 25}, std::pair {8, 11},
-                                           std::pair {8, 13}));
+                         ::testing::Values(std::pair{24, 24}, std::pair{8, 12}, std::pair{13, 12},
+                                           std::pair{16, 13}, std::pair{18, 24}, std::pair{19, 26},
+                                           std::pair{20, 23}, std::pair{24, 23}, std::pair{24, 25},
+                                           std::pair{8, 11}, std::pair{8, 13}));
 
 TEST_F(SampleDatabase, optionsIncludeTextsLongEnoughToWrap)
 {
@@ -172,8 +171,8 @@ TEST_F(SampleDatabase, optionsIncludeTextsLongEnoughToWrap)
             for (const QVariant &option : row) {
                 const QString text = option.toString();
                 longOptions += text.size() > 130;
-                chineseOptions
-                    += text.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]")));
+                chineseOptions += text.contains(
+                    QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]")));
             }
         }
     }

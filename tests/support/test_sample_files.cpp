@@ -127,9 +127,9 @@ TEST_F(SampleFiles, everyQuestionAndEveryReadingKeyHasItsFile)
 
 TEST_F(SampleFiles, rtfFilesAreBalancedCp936DocumentsThatDecodeBack)
 {
-    const QByteArray header
-        = "{\\rtf1\\ansi\\ansicpg936\\deff0\\nouicompat\\deflang1033\\deflangfe2052"
-          "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}";
+    const QByteArray header =
+        "{\\rtf1\\ansi\\ansicpg936\\deff0\\nouicompat\\deflang1033\\deflangfe2052"
+        "{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}";
     int files = 0;
     int withChinese = 0;
     for (QDirIterator it(folder->filePath("Load"), {"*.rtf"}, QDir::Files,
@@ -153,16 +153,16 @@ TEST_F(SampleFiles, rtfFilesAreBalancedCp936DocumentsThatDecodeBack)
         const QString text = visibleText(rtf, ok);
         EXPECT_TRUE(ok);
         EXPECT_TRUE(text.startsWith(QStringLiteral("宋体;Calibri;")));
-        withChinese
-            += text.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]{4}")));
+        withChinese += text.contains(
+            QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]{4}")));
         ++files;
     }
     EXPECT_GT(files, kSets * 41);
     EXPECT_GT(withChinese, kSets * 3);
 
     bool ok = false;
-    const QString note
-        = visibleText(readAll(folder->filePath(sample::passageRelativePath(7, ""))), ok);
+    const QString note = visibleText(readAll(folder->filePath(sample::passageRelativePath(7, ""))),
+                                     ok);
     EXPECT_TRUE(note.contains(
         QStringLiteral("阅读提示 Reading note\n本题与同组上一题使用同一篇阅读文章（第7套）")))
         << note.toStdString();
@@ -173,8 +173,8 @@ TEST_F(SampleFiles, emptyKeyNoteNamesNoButtonTheScreensLack)
     // The screens offer Next, Help and End Exam; there is no way back to an earlier question.
     for (int set = 1; set <= kSets; ++set) {
         bool ok = false;
-        const QString note
-            = visibleText(readAll(folder->filePath(sample::passageRelativePath(set, ""))), ok);
+        const QString note = visibleText(
+            readAll(folder->filePath(sample::passageRelativePath(set, ""))), ok);
         for (const char *word : {"Previous", "Back", "上一页", "返回"})
             EXPECT_FALSE(note.contains(QString::fromUtf8(word), Qt::CaseInsensitive))
                 << word << " in " << note.toStdString();
@@ -183,12 +183,12 @@ TEST_F(SampleFiles, emptyKeyNoteNamesNoButtonTheScreensLack)
 
 TEST_F(SampleFiles, buttonPicturesHaveTheirSizes)
 {
-    const QList<std::pair<QString, QSize>> pictures
-        = {{"next", {69, 29}}, {"previous", {69, 29}}, {"help", {77, 31}}, {"end exam", {120, 32}}};
+    const QList<std::pair<QString, QSize>> pictures = {
+        {"next", {69, 29}}, {"previous", {69, 29}}, {"help", {77, 31}}, {"end exam", {120, 32}}};
     for (const auto &[stem, size] : pictures) {
         for (int look = 0; look <= 2; ++look) {
-            const QString path
-                = folder->filePath(QStringLiteral("images/%1%2.jpg").arg(stem).arg(look));
+            const QString path = folder->filePath(
+                QStringLiteral("images/%1%2.jpg").arg(stem).arg(look));
             QImage image(path);
             EXPECT_EQ(image.size(), size) << path.toStdString();
         }

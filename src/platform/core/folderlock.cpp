@@ -24,7 +24,8 @@ namespace {
 
 } // namespace
 
-FolderLock::FolderLock(QString path) : m_path(std::move(path)) { }
+FolderLock::FolderLock(QString path) : m_path(std::move(path))
+{}
 
 FolderLock::~FolderLock()
 {

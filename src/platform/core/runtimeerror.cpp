@@ -4,7 +4,6 @@ namespace platform {
 
 RuntimeError::RuntimeError(Kind kind, const QString &message)
     : m_kind(kind), m_message(message), m_utf8(message.toStdString())
-{
-}
+{}
 
 } // namespace platform

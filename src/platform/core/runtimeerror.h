@@ -14,9 +14,9 @@ class RuntimeError : public std::exception
 {
 public:
     enum class Kind {
-        FileNotFound,    // a file or folder that must exist does not
-        FileIo,          // a file could not be read or written
-        Database,        // the database refused an operation
+        FileNotFound, // a file or folder that must exist does not
+        FileIo,       // a file could not be read or written
+        Database,     // the database refused an operation
         NoSuchTable,
         NoSuchColumn,
         NoCurrentRow,    // a field read or written with the recordset at its end

@@ -11,8 +11,8 @@ constexpr char16_t ZeroWidthSpace = 0x200B;
 // which at worst adds a break where the text already had one.
 bool breaksTheRun(char16_t c)
 {
-    return QChar::isSpace(c) || c == ZeroWidthSpace || (c >= 0x2E80 && c <= 0x9FFF)
-        || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF);
+    return QChar::isSpace(c) || c == ZeroWidthSpace || (c >= 0x2E80 && c <= 0x9FFF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF);
 }
 
 } // namespace

@@ -31,8 +31,8 @@ QString itemValue(const QString &connectionString, QLatin1StringView wanted)
         qsizetype end;
         const QChar quote = begin < n ? connectionString[begin] : QChar();
         const qsizetype closing = (quote == QLatin1Char('"') || quote == QLatin1Char('\''))
-            ? connectionString.indexOf(quote, begin + 1)
-            : -1;
+                                      ? connectionString.indexOf(quote, begin + 1)
+                                      : -1;
         if (closing > 0) {
             value = connectionString.mid(begin + 1, closing - begin - 1);
             end = connectionString.indexOf(QLatin1Char(';'), closing);
@@ -58,11 +58,13 @@ Connection::~Connection() = default; // recordsets opened here keep the database
 void Connection::Open(const QString &connectionString)
 {
     if (m_database)
-        throw RuntimeError(RuntimeError::Kind::Database,
+        throw RuntimeError(
+            RuntimeError::Kind::Database,
             QStringLiteral("Connection is already open on %1").arg(m_database->path()));
     const QString path = dataSource(connectionString);
     if (path.isEmpty())
-        throw RuntimeError(RuntimeError::Kind::Database,
+        throw RuntimeError(
+            RuntimeError::Kind::Database,
             QStringLiteral("No Data Source in connection string: %1").arg(connectionString));
     m_database = Database::open(path);
 }

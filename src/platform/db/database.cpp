@@ -102,14 +102,16 @@ void Database::Closer::operator()(sqlite3 *handle) const noexcept
     sqlite3_close_v2(handle);
 }
 
-Database::Database(const QString &path, sqlite3 *handle) : m_path(path), m_handle(handle) {}
+Database::Database(const QString &path, sqlite3 *handle) : m_path(path), m_handle(handle)
+{}
 
 Database::~Database()
 {
     // Only a handle at rest (no open transaction, no live statement) may serve another
     // connection; any other is closed.
     sqlite3 *handle = m_handle.get();
-    if (handle && sqlite3_get_autocommit(handle) != 0 && sqlite3_next_stmt(handle, nullptr) == nullptr)
+    if (handle && sqlite3_get_autocommit(handle) != 0 &&
+        sqlite3_next_stmt(handle, nullptr) == nullptr)
         idleHandles().park(m_path, m_handle.release());
 }
 
@@ -117,22 +119,26 @@ std::shared_ptr<Database> Database::open(const QString &path)
 {
     const QFileInfo file(path);
     if (!file.exists())
-        throw RuntimeError(Kind::FileNotFound, QStringLiteral("Database file not found: %1").arg(path));
+        throw RuntimeError(Kind::FileNotFound,
+                           QStringLiteral("Database file not found: %1").arg(path));
     if (file.isDir())
-        throw RuntimeError(
-            Kind::Database, QStringLiteral("Not a database file (it is a folder): %1").arg(path));
+        throw RuntimeError(Kind::Database,
+                           QStringLiteral("Not a database file (it is a folder): %1").arg(path));
     // SQLite would take an empty file for an empty database and write to it; an empty file is
     // a damaged or unfinished one here.
     if (file.size() == 0)
-        throw RuntimeError(
-            Kind::Database, QStringLiteral("Not a database (the file is empty): %1").arg(path));
+        throw RuntimeError(Kind::Database,
+                           QStringLiteral("Not a database (the file is empty): %1").arg(path));
 
     const QByteArray utf8Path = path.toUtf8();
     if (utf8Path.size() > longestPath())
-        throw RuntimeError(Kind::Database,
+        throw RuntimeError(
+            Kind::Database,
             QStringLiteral("Cannot open database %1: the path is too long (%2 bytes in UTF-8; "
                            "SQLite opens paths of at most %3 bytes)")
-                .arg(path).arg(utf8Path.size()).arg(longestPath()));
+                .arg(path)
+                .arg(utf8Path.size())
+                .arg(longestPath()));
 
     if (sqlite3 *reused = idleHandles().take(path))
         return std::shared_ptr<Database>(new Database(path, reused));
@@ -144,9 +150,10 @@ std::shared_ptr<Database> Database::open(const QString &path)
     // a good open may hand its handle to the next connection.
     std::unique_ptr<sqlite3, Closer> opened(raw);
     if (rc != SQLITE_OK) {
-        const QString reason
-            = raw ? QString::fromUtf8(sqlite3_errmsg(raw)) : QString::fromUtf8(sqlite3_errstr(rc));
-        throw RuntimeError(Kind::Database, QStringLiteral("Cannot open database %1: %2").arg(path, reason));
+        const QString reason = raw ? QString::fromUtf8(sqlite3_errmsg(raw))
+                                   : QString::fromUtf8(sqlite3_errstr(rc));
+        throw RuntimeError(Kind::Database,
+                           QStringLiteral("Cannot open database %1: %2").arg(path, reason));
     }
     sqlite3_busy_timeout(raw, busyTimeoutMs);
 
@@ -163,8 +170,8 @@ std::shared_ptr<Database> Database::open(const QString &path)
     // header, so it is also the check that the file is a database at all.
     const int probe = sqlite3_exec(raw, "PRAGMA synchronous=EXTRA", nullptr, nullptr, nullptr);
     if (probe != SQLITE_OK)
-        throw RuntimeError(Kind::Database,
-            QStringLiteral("Not a database: %1 (%2)").arg(path, QString::fromUtf8(sqlite3_errmsg(raw))));
+        throw RuntimeError(Kind::Database, QStringLiteral("Not a database: %1 (%2)")
+                                               .arg(path, QString::fromUtf8(sqlite3_errmsg(raw))));
     return std::shared_ptr<Database>(new Database(path, opened.release()));
 }
 
@@ -181,12 +188,15 @@ void Database::fail(const QString &what) const
     static constexpr QLatin1StringView noTable("no such table:");
     static constexpr QLatin1StringView noColumn("no such column:");
     if (message.startsWith(noTable))
-        throw RuntimeError(Kind::NoSuchTable,
+        throw RuntimeError(
+            Kind::NoSuchTable,
             QStringLiteral("No such table %1 %2").arg(afterPrefix(message, noTable), where));
     if (message.startsWith(noColumn))
-        throw RuntimeError(Kind::NoSuchColumn,
+        throw RuntimeError(
+            Kind::NoSuchColumn,
             QStringLiteral("No such column %1 %2").arg(afterPrefix(message, noColumn), where));
-    throw RuntimeError(Kind::Database,
+    throw RuntimeError(
+        Kind::Database,
         QStringLiteral("%1 failed: %2 (database: %3)").arg(capitalized(what), message, m_path));
 }
 
@@ -203,10 +213,10 @@ QString Database::rowIdName(const QString &table) const
         int primaryKey = 0;
         // Asked for a rowid name, SQLite describes the rowid (INTEGER, primary key) unless an
         // ordinary column of that name exists; it fails for a WITHOUT ROWID table.
-        const int rc = sqlite3_table_column_metadata(
-            handle(), "main", tableName.constData(), name, &type, nullptr, nullptr, &primaryKey, nullptr);
-        if (rc == SQLITE_OK && primaryKey && type
-            && QString::fromUtf8(type).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+        const int rc = sqlite3_table_column_metadata(handle(), "main", tableName.constData(), name,
+                                                     &type, nullptr, nullptr, &primaryKey, nullptr);
+        if (rc == SQLITE_OK && primaryKey && type &&
+            QString::fromUtf8(type).compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
             return QString::fromLatin1(name);
     }
     return QString();
@@ -217,16 +227,19 @@ void Statement::Finalizer::operator()(sqlite3_stmt *statement) const noexcept
     sqlite3_finalize(statement);
 }
 
-Statement::Statement(Database &database, const QString &sql, const QString &what) : Statement(database, what)
+Statement::Statement(Database &database, const QString &sql, const QString &what)
+    : Statement(database, what)
 {
     if (prepare(sql) != SQLITE_OK)
         database.fail(what);
     if (!m_statement)
-        throw RuntimeError(RuntimeError::Kind::Database,
+        throw RuntimeError(
+            RuntimeError::Kind::Database,
             QStringLiteral("Nothing to run in %1 (database: %2)").arg(what, database.path()));
     if (m_moreStatements)
         throw RuntimeError(RuntimeError::Kind::Database,
-            QStringLiteral("More than one statement in %1 (database: %2)").arg(what, database.path()));
+                           QStringLiteral("More than one statement in %1 (database: %2)")
+                               .arg(what, database.path()));
 }
 
 Statement Statement::tryPrepare(Database &database, const QString &sql, const QString &what)
@@ -242,8 +255,8 @@ int Statement::prepare(const QString &sql)
     const QByteArray utf8 = sql.toUtf8();
     const char *tail = nullptr;
     sqlite3_stmt *raw = nullptr;
-    const int rc
-        = sqlite3_prepare_v3(m_database->handle(), utf8.constData(), int(utf8.size()), 0, &raw, &tail);
+    const int rc = sqlite3_prepare_v3(m_database->handle(), utf8.constData(), int(utf8.size()), 0,
+                                      &raw, &tail);
     m_statement.reset(raw);
     if (rc != SQLITE_OK || !tail || *tail == '\0')
         return rc;
@@ -271,8 +284,8 @@ void Statement::bind(int index, const Variant &value)
         rc = sqlite3_bind_null(statement, index);
     } else if (value.isText()) {
         const QByteArray utf8 = value.joinText().toUtf8();
-        rc = sqlite3_bind_text64(
-            statement, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
+        rc = sqlite3_bind_text64(statement, index, utf8.constData(), sqlite3_uint64(utf8.size()),
+                                 SQLITE_TRANSIENT, SQLITE_UTF8);
     } else {
         // Whole numbers go in as integers, so an INTEGER column holds 3 rather than 3.0 and a
         // TEXT column holds "3".
@@ -314,12 +327,9 @@ Variant Statement::value(int column) const
 {
     sqlite3_stmt *statement = m_statement.get();
     switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_NULL:
-        return Variant::null();
-    case SQLITE_INTEGER:
-        return Variant(double(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT:
-        return Variant(sqlite3_column_double(statement, column));
+    case SQLITE_NULL: return Variant::null();
+    case SQLITE_INTEGER: return Variant(double(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT: return Variant(sqlite3_column_double(statement, column));
     default: {
         // TEXT, and a BLOB read as the UTF-8 text it most likely holds.
         const auto *bytes = static_cast<const char *>(sqlite3_column_blob(statement, column));
@@ -334,7 +344,8 @@ long long Statement::rowId(int column) const
     return sqlite3_column_int64(m_statement.get(), column);
 }
 
-Transaction::Transaction(Database &database, const QString &what) : m_database(database), m_what(what)
+Transaction::Transaction(Database &database, const QString &what)
+    : m_database(database), m_what(what)
 {
     m_database.execute("BEGIN IMMEDIATE", m_what);
 }

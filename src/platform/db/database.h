@@ -48,7 +48,8 @@ public:
     QString rowIdName(const QString &table) const;
 
 private:
-    struct Closer {
+    struct Closer
+    {
         void operator()(sqlite3 *handle) const noexcept;
     };
 
@@ -71,7 +72,7 @@ public:
 
     bool isValid() const { return m_statement != nullptr; }
 
-    bool step();                                // true: a row is ready; false: done. Throws naming `what`.
+    bool step(); // true: a row is ready; false: done. Throws naming `what`.
     void bind(int index, const Variant &value); // 1-based like SQLite
     void bindRowId(int index, long long rowId);
 
@@ -85,7 +86,8 @@ public:
     long long rowId(int column) const;
 
 private:
-    struct Finalizer {
+    struct Finalizer
+    {
         void operator()(sqlite3_stmt *statement) const noexcept;
     };
 

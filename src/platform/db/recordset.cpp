@@ -15,7 +15,8 @@ namespace {
 
 using Kind = RuntimeError::Kind;
 
-struct Assignment {
+struct Assignment
+{
     QString column; // the table column written
     Variant value;
 };
@@ -33,12 +34,14 @@ void Recordset::Open(const QString &source, Connection &connection, CursorType, 
 {
     requireClosed();
     if (!connection.isOpen())
-        throw RuntimeError(Kind::Database,
+        throw RuntimeError(
+            Kind::Database,
             QStringLiteral("Cannot run query \"%1\": the connection is not open").arg(source));
     openOn(connection.database(), source, lock);
 }
 
-void Recordset::Open(const QString &source, const QString &connectionString, CursorType, LockType lock)
+void Recordset::Open(const QString &source, const QString &connectionString, CursorType,
+                     LockType lock)
 {
     requireClosed();
     auto connection = std::make_unique<Connection>();
@@ -69,7 +72,8 @@ void Recordset::readRows(const QString &source, LockType lock)
     Database &database = *m_database;
     const QString what = query();
     std::optional<Statement> statement;
-    const SingleTableSelect select = lock == adLockReadOnly ? SingleTableSelect() : analyzeSelect(source);
+    const SingleTableSelect select = lock == adLockReadOnly ? SingleTableSelect()
+                                                            : analyzeSelect(source);
     if (lock == adLockReadOnly) {
         m_notWritable = QStringLiteral("it was opened read-only");
     } else if (!select.writable) {
@@ -99,8 +103,8 @@ void Recordset::readRows(const QString &source, LockType lock)
     }
     for (int column = first; column < count; ++column) {
         m_columns << statement->columnName(column);
-        const bool ours
-            = first == 1 && statement->originTable(column).compare(m_table, Qt::CaseInsensitive) == 0;
+        const bool ours = first == 1 &&
+                          statement->originTable(column).compare(m_table, Qt::CaseInsensitive) == 0;
         m_originColumns << (ours ? statement->originColumn(column) : QString());
     }
     while (statement->step()) {
@@ -169,18 +173,21 @@ void Recordset::Update()
     const QString what = QStringLiteral("update of ") + target;
     if (!m_notWritable.isEmpty())
         throw RuntimeError(Kind::Database,
-            QStringLiteral("Cannot update %1 of %2: %3 (database: %4)")
-                .arg(target, query(), m_notWritable, m_database->path()));
+                           QStringLiteral("Cannot update %1 of %2: %3 (database: %4)")
+                               .arg(target, query(), m_notWritable, m_database->path()));
 
     // One assignment per table column; a column selected twice takes its last assignment.
     std::vector<Assignment> assignments;
     for (const auto &[column, value] : m_pending) {
         const QString &tableColumn = m_originColumns[column];
         if (tableColumn.isEmpty())
-            throw RuntimeError(Kind::Database,
-                QStringLiteral("Cannot update %1 of %2: %3 is not a column of table %4 (database: %5)")
+            throw RuntimeError(
+                Kind::Database,
+                QStringLiteral(
+                    "Cannot update %1 of %2: %3 is not a column of table %4 (database: %5)")
                     .arg(target, query(), m_columns[column], m_table, m_database->path()));
-        const auto same = std::find_if(assignments.begin(), assignments.end(),
+        const auto same = std::find_if(
+            assignments.begin(), assignments.end(),
             [&](const Assignment &a) { return a.column == tableColumn; });
         if (same != assignments.end())
             same->value = value;
@@ -209,7 +216,8 @@ void Recordset::Update()
         statement.bind(int(i + 1), assignments[i].value);
     statement.bindRowId(int(assignments.size() + 1), m_rowIds[row]);
     if (!statement.step())
-        throw RuntimeError(Kind::Database,
+        throw RuntimeError(
+            Kind::Database,
             QStringLiteral("Cannot update %1: the row no longer exists (database: %2)")
                 .arg(target, database.path()));
     const long long newRowId = statement.rowId(0);
@@ -260,9 +268,11 @@ void Recordset::requireOpen(const char *operation) const
 {
     if (!m_open)
         throw RuntimeError(Kind::Database,
-            QStringLiteral("Recordset is not open: cannot %1%2")
-                .arg(QString::fromUtf8(operation),
-                    m_source.isEmpty() ? QString() : QStringLiteral(" (last query \"%1\")").arg(m_source)));
+                           QStringLiteral("Recordset is not open: cannot %1%2")
+                               .arg(QString::fromUtf8(operation),
+                                    m_source.isEmpty()
+                                        ? QString()
+                                        : QStringLiteral(" (last query \"%1\")").arg(m_source)));
 }
 
 // The query with the rowid as first column, or nothing (m_notWritable says why).
@@ -274,9 +284,12 @@ std::optional<Statement> Recordset::prepareWithRowId(const SingleTableSelect &se
         m_notWritable = QStringLiteral("table %1 has no rowid").arg(select.table);
         return std::nullopt;
     }
-    Statement statement = Statement::tryPrepare(database, select.withLeadingColumn(m_source, rowId), query());
-    if (!statement.isValid() || statement.originTable(0).compare(select.table, Qt::CaseInsensitive) != 0) {
-        m_notWritable = QStringLiteral("the rowid of table %1 cannot be read with it").arg(select.table);
+    Statement statement = Statement::tryPrepare(database, select.withLeadingColumn(m_source, rowId),
+                                                query());
+    if (!statement.isValid() ||
+        statement.originTable(0).compare(select.table, Qt::CaseInsensitive) != 0) {
+        m_notWritable = QStringLiteral("the rowid of table %1 cannot be read with it")
+                            .arg(select.table);
         return std::nullopt;
     }
     m_notWritable.clear();
@@ -289,8 +302,8 @@ void Recordset::requireClosed() const
 {
     if (m_open)
         throw RuntimeError(Kind::Database,
-            QStringLiteral("Recordset is already open on %1 (database: %2)")
-                .arg(query(), m_database->path()));
+                           QStringLiteral("Recordset is already open on %1 (database: %2)")
+                               .arg(query(), m_database->path()));
 }
 
 void Recordset::requireCurrentRow(const QString &what) const
@@ -299,9 +312,10 @@ void Recordset::requireCurrentRow(const QString &what) const
         return;
     if (m_rows.empty())
         throw RuntimeError(Kind::NoCurrentRow,
-            QStringLiteral("No current row for %1: %2 found no row in %3")
-                .arg(what, query(), m_database->path()));
-    throw RuntimeError(Kind::NoCurrentRow,
+                           QStringLiteral("No current row for %1: %2 found no row in %3")
+                               .arg(what, query(), m_database->path()));
+    throw RuntimeError(
+        Kind::NoCurrentRow,
         QStringLiteral("No current row for %1: past the last of the %2 rows of %3 in %4")
             .arg(what)
             .arg(m_rows.size())
@@ -312,7 +326,8 @@ void Recordset::requireColumn(int column, const QString &name) const
 {
     if (column < 0)
         throw RuntimeError(Kind::NoSuchColumn,
-            QStringLiteral("No such column %1 in %2 (database: %3)").arg(name, query(), m_database->path()));
+                           QStringLiteral("No such column %1 in %2 (database: %3)")
+                               .arg(name, query(), m_database->path()));
 }
 
 // Exact names first; otherwise the first column whose name differs only in case: column names
@@ -338,12 +353,13 @@ QString Recordset::updateTarget() const
     QStringList names;
     for (const auto &entry : m_pending)
         names << m_columns[entry.first];
-    QString target
-        = QStringLiteral("column%1 %2")
-              .arg(names.size() > 1 ? QStringLiteral("s") : QString(), names.join(QLatin1String(", ")));
+    QString target = QStringLiteral("column%1 %2")
+                         .arg(names.size() > 1 ? QStringLiteral("s") : QString(),
+                              names.join(QLatin1String(", ")));
     if (!m_table.isEmpty() && m_position < int(m_rowIds.size()))
-        target
-            += QStringLiteral(" of row %1 in table %2").arg(m_rowIds[std::size_t(m_position)]).arg(m_table);
+        target += QStringLiteral(" of row %1 in table %2")
+                      .arg(m_rowIds[std::size_t(m_position)])
+                      .arg(m_table);
     return target;
 }
 

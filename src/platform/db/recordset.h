@@ -35,10 +35,10 @@ public:
     // Runs the query on an open connection. Throws RuntimeError naming the query and the database
     // when the table or a column is missing or the query fails.
     void Open(const QString &source, Connection &connection, CursorType cursor = adOpenStatic,
-        LockType lock = adLockOptimistic);
+              LockType lock = adLockOptimistic);
     // The same on a connection of its own, opened from a connection string.
-    void Open(const QString &source, const QString &connectionString, CursorType cursor = adOpenStatic,
-        LockType lock = adLockOptimistic);
+    void Open(const QString &source, const QString &connectionString,
+              CursorType cursor = adOpenStatic, LockType lock = adLockOptimistic);
 
     bool isOpen() const;
     // Past the last row. C's EOF macro would turn the name into "(-1)": it is set aside for this

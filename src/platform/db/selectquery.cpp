@@ -8,7 +8,8 @@ namespace {
 
 enum class TokenKind { Word, Name, Literal, Symbol };
 
-struct Token {
+struct Token
+{
     TokenKind kind;
     QString text; // a word as written, a quoted name without its quotes
     qsizetype begin;
@@ -20,7 +21,8 @@ struct Token {
 // SQLite takes every non-ASCII character as part of a name, so 编号 is one word.
 bool isWordChar(QChar c)
 {
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || c.unicode() >= 0x80;
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') ||
+           c.unicode() >= 0x80;
 }
 
 // The end of a quoted run starting at `begin`; a doubled closing quote stays inside.
@@ -70,7 +72,8 @@ std::vector<Token> tokenize(const QString &sql)
             i = end;
         } else if (isWordChar(c)) {
             qsizetype end = i + 1;
-            while (end < n && (isWordChar(sql[end]) || (c.isDigit() && sql[end] == QLatin1Char('.'))))
+            while (end < n &&
+                   (isWordChar(sql[end]) || (c.isDigit() && sql[end] == QLatin1Char('.'))))
                 ++end;
             tokens.push_back(
                 {c.isDigit() ? TokenKind::Literal : TokenKind::Word, sql.mid(i, end - i), i, end});
@@ -86,17 +89,21 @@ std::vector<Token> tokenize(const QString &sql)
     int subqueries = 0;
     for (std::size_t k = 0; k < tokens.size(); ++k) {
         Token &token = tokens[k];
-        if (token.kind == TokenKind::Symbol && token.text == QLatin1String(")") && !groups.empty()) {
+        if (token.kind == TokenKind::Symbol && token.text == QLatin1String(")") &&
+            !groups.empty()) {
             subqueries -= groups.back() ? 1 : 0;
             groups.pop_back();
         }
         token.depth = int(groups.size());
         token.inSubquery = subqueries > 0;
         if (token.kind == TokenKind::Symbol && token.text == QLatin1String("(")) {
-            const bool select = k + 1 < tokens.size() && tokens[k + 1].kind == TokenKind::Word
-                && (tokens[k + 1].text.compare(QLatin1String("SELECT"), Qt::CaseInsensitive) == 0
-                    || tokens[k + 1].text.compare(QLatin1String("WITH"), Qt::CaseInsensitive) == 0
-                    || tokens[k + 1].text.compare(QLatin1String("VALUES"), Qt::CaseInsensitive) == 0);
+            const bool select = k + 1 < tokens.size() && tokens[k + 1].kind == TokenKind::Word &&
+                                (tokens[k + 1].text.compare(QLatin1String("SELECT"),
+                                                            Qt::CaseInsensitive) == 0 ||
+                                 tokens[k + 1].text.compare(QLatin1String("WITH"),
+                                                            Qt::CaseInsensitive) == 0 ||
+                                 tokens[k + 1].text.compare(QLatin1String("VALUES"),
+                                                            Qt::CaseInsensitive) == 0);
             groups.push_back(select);
             subqueries += select ? 1 : 0;
         }
@@ -106,7 +113,8 @@ std::vector<Token> tokenize(const QString &sql)
 
 bool isWord(const Token *token, QLatin1StringView word)
 {
-    return token && token->kind == TokenKind::Word && token->text.compare(word, Qt::CaseInsensitive) == 0;
+    return token && token->kind == TokenKind::Word &&
+           token->text.compare(word, Qt::CaseInsensitive) == 0;
 }
 
 bool isAnyWord(const Token *token, std::initializer_list<QLatin1StringView> words)
@@ -130,14 +138,15 @@ bool isName(const Token *token)
 // Words that may follow the table name without being its alias.
 bool isClauseWord(const Token *token)
 {
-    return isAnyWord(token,
-        {QLatin1StringView("WHERE"), QLatin1StringView("ORDER"), QLatin1StringView("LIMIT"),
-            QLatin1StringView("GROUP"), QLatin1StringView("HAVING"), QLatin1StringView("WINDOW"),
-            QLatin1StringView("JOIN"), QLatin1StringView("NATURAL"), QLatin1StringView("LEFT"),
-            QLatin1StringView("RIGHT"), QLatin1StringView("FULL"), QLatin1StringView("INNER"),
-            QLatin1StringView("CROSS"), QLatin1StringView("OUTER"), QLatin1StringView("INDEXED"),
-            QLatin1StringView("NOT"), QLatin1StringView("ON"), QLatin1StringView("USING"),
-            QLatin1StringView("UNION"), QLatin1StringView("INTERSECT"), QLatin1StringView("EXCEPT")});
+    return isAnyWord(
+        token,
+        {QLatin1StringView("WHERE"), QLatin1StringView("ORDER"),     QLatin1StringView("LIMIT"),
+         QLatin1StringView("GROUP"), QLatin1StringView("HAVING"),    QLatin1StringView("WINDOW"),
+         QLatin1StringView("JOIN"),  QLatin1StringView("NATURAL"),   QLatin1StringView("LEFT"),
+         QLatin1StringView("RIGHT"), QLatin1StringView("FULL"),      QLatin1StringView("INNER"),
+         QLatin1StringView("CROSS"), QLatin1StringView("OUTER"),     QLatin1StringView("INDEXED"),
+         QLatin1StringView("NOT"),   QLatin1StringView("ON"),        QLatin1StringView("USING"),
+         QLatin1StringView("UNION"), QLatin1StringView("INTERSECT"), QLatin1StringView("EXCEPT")});
 }
 
 // count(...), sum(...), max(x) ... outside sub-queries fold rows together; max(a, b) with more
@@ -149,18 +158,18 @@ bool hasAggregate(const std::vector<Token> &tokens)
         if (token.inSubquery || !isSymbol(&tokens[k + 1], '('))
             continue;
         const bool minMax = isAnyWord(&token, {QLatin1StringView("MIN"), QLatin1StringView("MAX")});
-        if (!minMax
-            && !isAnyWord(&token,
-                {QLatin1StringView("COUNT"), QLatin1StringView("SUM"), QLatin1StringView("TOTAL"),
-                    QLatin1StringView("AVG"), QLatin1StringView("GROUP_CONCAT"),
-                    QLatin1StringView("STRING_AGG")}))
+        if (!minMax && !isAnyWord(&token, {QLatin1StringView("COUNT"), QLatin1StringView("SUM"),
+                                           QLatin1StringView("TOTAL"), QLatin1StringView("AVG"),
+                                           QLatin1StringView("GROUP_CONCAT"),
+                                           QLatin1StringView("STRING_AGG")}))
             continue;
         if (!minMax)
             return true;
         const int inner = tokens[k + 1].depth + 1;
         bool severalArguments = false;
         for (std::size_t j = k + 2; j < tokens.size() && tokens[j].depth >= inner; ++j)
-            severalArguments = severalArguments || (tokens[j].depth == inner && isSymbol(&tokens[j], ','));
+            severalArguments = severalArguments ||
+                               (tokens[j].depth == inner && isSymbol(&tokens[j], ','));
         if (!severalArguments)
             return true;
     }
@@ -171,8 +180,8 @@ bool hasAggregate(const std::vector<Token> &tokens)
 
 QString SingleTableSelect::withLeadingColumn(const QString &query, const QString &column) const
 {
-    return query.left(insertAt) + QLatin1Char(' ') + qualifier + QLatin1Char('.') + column + QLatin1Char(',')
-        + query.mid(insertAt);
+    return query.left(insertAt) + QLatin1Char(' ') + qualifier + QLatin1Char('.') + column +
+           QLatin1Char(',') + query.mid(insertAt);
 }
 
 SingleTableSelect analyzeSelect(const QString &query)
@@ -226,15 +235,15 @@ SingleTableSelect analyzeSelect(const QString &query)
         result.qualifier = query.mid(at(k)->begin, at(k)->end - at(k)->begin);
         ++k;
     }
-    if (at(k)
-        && !isAnyWord(
-            at(k), {QLatin1StringView("WHERE"), QLatin1StringView("ORDER"), QLatin1StringView("LIMIT")})
-        && !isSymbol(at(k), ';'))
+    if (at(k) &&
+        !isAnyWord(at(k), {QLatin1StringView("WHERE"), QLatin1StringView("ORDER"),
+                           QLatin1StringView("LIMIT")}) &&
+        !isSymbol(at(k), ';'))
         return refuse("it reads more than one table");
     for (; at(k); ++k)
-        if (isAnyWord(at(k),
-                {QLatin1StringView("GROUP"), QLatin1StringView("HAVING"), QLatin1StringView("WINDOW"),
-                    QLatin1StringView("UNION"), QLatin1StringView("INTERSECT"), QLatin1StringView("EXCEPT")}))
+        if (isAnyWord(at(k), {QLatin1StringView("GROUP"), QLatin1StringView("HAVING"),
+                              QLatin1StringView("WINDOW"), QLatin1StringView("UNION"),
+                              QLatin1StringView("INTERSECT"), QLatin1StringView("EXCEPT")}))
             return refuse("it groups or combines rows");
     if (hasAggregate(tokens))
         return refuse("it folds rows together with an aggregate");

@@ -7,7 +7,8 @@
 
 namespace platform::db {
 
-struct SingleTableSelect {
+struct SingleTableSelect
+{
     bool writable = false;
     QString reason;         // why not, when not writable
     QString table;          // the table named after FROM, unquoted

@@ -25,8 +25,8 @@ QString numberText(double number)
 QString Variant::toText(const QString &where) const
 {
     if (isNull())
-        throw RuntimeError(
-            RuntimeError::Kind::InvalidUseOfNull, QStringLiteral("Invalid use of Null: %1").arg(where));
+        throw RuntimeError(RuntimeError::Kind::InvalidUseOfNull,
+                           QStringLiteral("Invalid use of Null: %1").arg(where));
     return joinText();
 }
 

@@ -30,8 +30,8 @@ void reportRuntimeError(const RuntimeError &error)
         app->setQuitOnLastWindowClosed(false);
     Forms::closeAll();
     std::fprintf(stderr, "Run-time error: %s\n", error.what());
-    messageBox(QStringLiteral("Run-time error:\n\n%1").arg(error.message()),
-               MessageButtons::Ok, applicationTitle());
+    messageBox(QStringLiteral("Run-time error:\n\n%1").arg(error.message()), MessageButtons::Ok,
+               applicationTitle());
     endProgram(1);
 }
 

@@ -15,7 +15,8 @@ QColor parseColor(const QString &text)
         return ok ? colorFromBgr(value) : QColor();
     }
     // The system colours of the desktop the screens were drawn for.
-    static const struct {
+    static const struct
+    {
         const char *name;
         QRgb rgb;
     } systemColors[] = {

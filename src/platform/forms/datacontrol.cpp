@@ -13,7 +13,8 @@
 
 namespace platform {
 
-DataControl::DataControl(QWidget *parent) : QWidget(parent), TwipsGeometry(this) {}
+DataControl::DataControl(QWidget *parent) : QWidget(parent), TwipsGeometry(this)
+{}
 
 DataControl *DataControl::fromLayout(QWidget *parent, const QJsonObject &entry)
 {

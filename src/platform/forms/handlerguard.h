@@ -17,9 +17,9 @@ template<class Handler> void runHandler(Handler &&handler)
     } catch (const RuntimeError &error) {
         reportRuntimeError(error);
     } catch (const std::exception &error) {
-        reportRuntimeError(RuntimeError(RuntimeError::Kind::FileIo,
-                                        QStringLiteral("Internal error: %1")
-                                            .arg(QString::fromUtf8(error.what()))));
+        reportRuntimeError(RuntimeError(
+            RuntimeError::Kind::FileIo,
+            QStringLiteral("Internal error: %1").arg(QString::fromUtf8(error.what()))));
     }
 }
 

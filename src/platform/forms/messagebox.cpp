@@ -42,14 +42,10 @@ MessageAnswer showDialog(const MessageBoxCall &call)
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Cancel:
-        return MessageAnswer::Cancel;
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    default:
-        return MessageAnswer::Ok;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return MessageAnswer::Ok;
     }
 }
 } // namespace

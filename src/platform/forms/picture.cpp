@@ -26,8 +26,8 @@ Picture loadPicture(const QString &path)
     QImageReader reader(path);
     // The header tells the size: a picture too large is refused before any decoding, by name.
     const QSize size = reader.size();
-    if (size.isValid() && maxPicturePixels() > 0
-        && qint64(size.width()) * size.height() > maxPicturePixels())
+    if (size.isValid() && maxPicturePixels() > 0 &&
+        qint64(size.width()) * size.height() > maxPicturePixels())
         throw RuntimeError(RuntimeError::Kind::FileIo,
                            QStringLiteral("Cannot read picture %1: it is too large (%2 x %3 "
                                           "pixels; a picture may have at most %4 pixels)")
@@ -37,9 +37,9 @@ Picture loadPicture(const QString &path)
                                .arg(maxPicturePixels()));
     const QImage image = reader.read();
     if (image.isNull())
-        throw RuntimeError(RuntimeError::Kind::FileIo,
-                           QStringLiteral("Cannot read picture %1: %2")
-                               .arg(path, reader.errorString()));
+        throw RuntimeError(
+            RuntimeError::Kind::FileIo,
+            QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString()));
     return Picture(QPixmap::fromImage(image));
 }
 

@@ -38,7 +38,7 @@ class LineCounter
 public:
     LineCounter(QAbstractTextDocumentLayout *layout, double pitch)
         : m_layout(layout), m_pitch(pitch)
-    { }
+    {}
 
     // The lines of the blocks and tables from `begin` to the end of their frame.
     int frameLines(const QTextFrame::iterator &begin) const

@@ -25,8 +25,8 @@ public:
     explicit RichTextBox(QWidget *parent = nullptr);
 
     // Loads an RTF file. Throws RuntimeError(FileNotFound) naming the path when it is missing,
-    // RuntimeError(FileIo) when it cannot be read or is larger than MaxFileBytes. The new text shows from its top; the scroll
-    // position otherwise stays where the user left it.
+    // RuntimeError(FileIo) when it cannot be read or is larger than MaxFileBytes. The new text
+    // shows from its top; the scroll position otherwise stays where the user left it.
     void loadFile(const QString &path);
     QString loadedPath() const { return m_path; }
 

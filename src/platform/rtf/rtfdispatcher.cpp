@@ -7,7 +7,7 @@ namespace platform::rtf {
 
 namespace {
 
-constexpr int MaxLength = 31680;    // twips: 22 inches, more than any page
+constexpr int MaxLength = 31680; // twips: 22 inches, more than any page
 constexpr int MaxUnicodeSkip = 255;
 
 int clampedLength(const Token &token, int low = -MaxLength)
@@ -114,8 +114,8 @@ void Dispatcher::controlWord(const Token &token)
     }
     switch (info.keyword) {
     case Keyword::Uc:
-        state().unicodeSkip
-            = token.hasParameter ? std::clamp(token.parameter, 0, MaxUnicodeSkip) : 1;
+        state().unicodeSkip = token.hasParameter ? std::clamp(token.parameter, 0, MaxUnicodeSkip)
+                                                 : 1;
         return;
     case Keyword::U:
         unicodeChar(token.parameter);
@@ -158,8 +158,8 @@ void Dispatcher::controlSymbol(char symbol)
 void Dispatcher::text(std::string_view bytes)
 {
     if (m_skipCount > 0) {
-        const auto skipped
-            = std::min<std::size_t>(static_cast<std::size_t>(m_skipCount), bytes.size());
+        const auto skipped = std::min<std::size_t>(static_cast<std::size_t>(m_skipCount),
+                                                   bytes.size());
         bytes.remove_prefix(skipped);
         m_skipCount -= static_cast<int>(skipped);
     }
@@ -239,13 +239,14 @@ bool Dispatcher::characterWord(Keyword keyword, const Token &token)
     case Keyword::Hidden: chars.hidden = switchedOn(token); break;
     case Keyword::Font: chars.font = token.hasParameter ? token.parameter : -1; break;
     case Keyword::FontSize:
-        chars.halfPoints = token.parameter > 0 ? std::min(token.parameter, m_limits.maxHalfPoints) : 24;
+        chars.halfPoints = token.parameter > 0 ? std::min(token.parameter, m_limits.maxHalfPoints)
+                                               : 24;
         break;
     case Keyword::Foreground: chars.foreground = std::max(token.parameter, 0); break;
     case Keyword::Background: chars.background = std::max(token.parameter, 0); break;
     case Keyword::Superscript:
-        chars.position
-            = switchedOn(token) ? VerticalPosition::Superscript : VerticalPosition::Normal;
+        chars.position = switchedOn(token) ? VerticalPosition::Superscript
+                                           : VerticalPosition::Normal;
         break;
     case Keyword::Subscript:
         chars.position = switchedOn(token) ? VerticalPosition::Subscript : VerticalPosition::Normal;
@@ -295,9 +296,8 @@ void Dispatcher::appendBytes(std::string_view bytes)
 {
     const GroupState &current = state();
     const int codePage = codePageOf(current.chars.font);
-    if (!m_bytes.empty()
-        && (codePage != m_bytesCodePage || current.chars != m_bytesChars
-            || current.para.inTable != m_bytesInTable))
+    if (!m_bytes.empty() && (codePage != m_bytesCodePage || current.chars != m_bytesChars ||
+                             current.para.inTable != m_bytesInTable))
         flushBytes();
     if (m_bytes.empty()) {
         m_bytesCodePage = codePage;

@@ -35,11 +35,11 @@ void cleanText(QString &text)
     QChar *data = text.data();
     for (qsizetype in = 0; in < size; ++in) {
         const char16_t c = data[in].unicode();
-        if ((c < 0x20 && c != u'\t') || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC
-            || c == 0xFEFF)
+        if ((c < 0x20 && c != u'\t') || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC ||
+            c == 0xFEFF)
             continue;
-        if (QChar::isHighSurrogate(c) && in + 1 < size
-            && QChar::isLowSurrogate(data[in + 1].unicode())) {
+        if (QChar::isHighSurrogate(c) && in + 1 < size &&
+            QChar::isLowSurrogate(data[in + 1].unicode())) {
             data[out++] = data[in++];
             data[out++] = data[in];
             continue;
@@ -65,8 +65,8 @@ qint64 lineHeight(const CharProps &chars)
 // The most a paragraph or cell end adds: an empty line and the paragraph's spacing.
 qint64 paragraphEndHeight(const CharProps &chars, const ParaProps &para)
 {
-    return lineHeight(chars)
-        + static_cast<qint64>((para.spaceBefore + para.spaceAfter) / TwipsPerPixel);
+    return lineHeight(chars) +
+           static_cast<qint64>((para.spaceBefore + para.spaceAfter) / TwipsPerPixel);
 }
 
 // Qt hashes a format's list of font families by its type alone, so formats that differ only in
@@ -79,7 +79,7 @@ constexpr int FontNameKey = QTextFormat::UserProperty + 1;
 DocumentBuilder::DocumentBuilder(QTextDocument &document, const DocumentTables &tables,
                                  const RtfLimits &limits)
     : m_document(document), m_cursor(&document), m_tables(tables), m_limits(limits)
-{ }
+{}
 
 void DocumentBuilder::appendText(QStringView text, const CharProps &chars, bool inTable)
 {
@@ -307,8 +307,8 @@ void DocumentBuilder::nextCell()
     if (m_column + 1 < m_table->columns()) {
         ++m_column;
         moveToCell();
-    } else if (m_table->columns() < m_limits.maxTableColumns
-               && m_cellCount + m_row + 1 <= m_limits.maxTableCells) {
+    } else if (m_table->columns() < m_limits.maxTableColumns &&
+               m_cellCount + m_row + 1 <= m_limits.maxTableCells) {
         m_table->appendColumns(1);
         m_cellCount += m_row + 1;
         ++m_column;
@@ -327,9 +327,10 @@ void DocumentBuilder::moveToCell()
 
 std::size_t DocumentBuilder::CharPropsHash::operator()(const CharProps &chars) const noexcept
 {
-    const std::size_t flags = (chars.bold ? 1 : 0) | (chars.italic ? 2 : 0)
-        | (chars.underline ? 4 : 0) | (chars.strike ? 8 : 0) | (chars.hidden ? 16 : 0)
-        | (static_cast<std::size_t>(chars.position) << 5);
+    const std::size_t flags = (chars.bold ? 1 : 0) | (chars.italic ? 2 : 0) |
+                              (chars.underline ? 4 : 0) | (chars.strike ? 8 : 0) |
+                              (chars.hidden ? 16 : 0) |
+                              (static_cast<std::size_t>(chars.position) << 5);
     return qHashMulti(0, flags, chars.font, chars.halfPoints, chars.foreground, chars.background);
 }
 

@@ -77,7 +77,7 @@ private:
     bool m_cellPending = false; // a \cell was read: the next content goes into the next cell
     bool m_rowPending = false;  // a \row was read: the next content starts a new row
     bool m_tablesExhausted = false;
-    qint64 m_cellCount = 0; // cells of the rows begun so far
+    qint64 m_cellCount = 0;            // cells of the rows begun so far
     std::vector<int> m_cellBoundaries; // \cellx of the row being defined, in twips
 
     int m_imageCount = 0;

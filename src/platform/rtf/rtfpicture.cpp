@@ -32,7 +32,7 @@ quint32 bigEndian32(const char *bytes)
 quint32 crc32(const char *data, qsizetype size)
 {
     static const auto table = [] {
-        std::array<quint32, 256> entries {};
+        std::array<quint32, 256> entries{};
         for (quint32 n = 0; n < 256; ++n) {
             quint32 c = n;
             for (int k = 0; k < 8; ++k)
@@ -119,8 +119,8 @@ QImage PictureData::decode(qint64 pixelBudget) const
     QImageReader reader(&buffer, m_kind == Kind::Png ? "png" : "jpeg");
     const QSize size = reader.size();
     const qint64 pixels = static_cast<qint64>(size.width()) * size.height();
-    if (!size.isValid() || size.isEmpty()
-        || pixels > std::min(pixelBudget, m_limits.maxPicturePixels))
+    if (!size.isValid() || size.isEmpty() ||
+        pixels > std::min(pixelBudget, m_limits.maxPicturePixels))
         return {};
     QImage image;
     if (!reader.read(&image) || image.size() != size)

@@ -17,7 +17,7 @@ class PictureData
 public:
     enum class Kind { Unknown, Png, Jpeg, Other };
 
-    explicit PictureData(const RtfLimits &limits) : m_limits(limits) { }
+    explicit PictureData(const RtfLimits &limits) : m_limits(limits) {}
 
     void setKind(Kind kind) { m_kind = kind; }
     void setWidthGoal(int twips) { m_widthGoal = twips; }

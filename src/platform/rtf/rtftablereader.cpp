@@ -12,7 +12,7 @@ constexpr qsizetype MaxFontNameBytes = 256;
 
 TableReader::TableReader(DocumentTables &tables, CodePageDecoder &decoder)
     : m_tables(tables), m_decoder(decoder)
-{ }
+{}
 
 void TableReader::fontWord(const KeywordInfo &info, const Token &token)
 {

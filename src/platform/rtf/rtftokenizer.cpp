@@ -34,7 +34,7 @@ Token simpleToken(TokenKind kind)
 
 Tokenizer::Tokenizer(std::string_view input, const RtfLimits &limits)
     : m_input(input), m_limits(limits)
-{ }
+{}
 
 Token Tokenizer::next()
 {
@@ -154,8 +154,8 @@ Token Tokenizer::readBinary(qint64 size)
         m_pos = m_input.size(); // no reader can make sense of what follows
         return simpleToken(TokenKind::End);
     }
-    const std::size_t count
-        = std::min<std::size_t>(std::max<qint64>(size, 0), m_input.size() - m_pos);
+    const std::size_t count = std::min<std::size_t>(std::max<qint64>(size, 0),
+                                                    m_input.size() - m_pos);
     Token token;
     token.kind = TokenKind::Binary;
     token.bytes = m_input.substr(m_pos, count);

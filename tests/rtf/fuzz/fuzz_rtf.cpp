@@ -12,7 +12,8 @@
 namespace {
 
 // Fonts need a QGuiApplication; Qt's own warnings about broken pictures are not findings.
-void quietMessages(QtMsgType, const QMessageLogContext &, const QString &) { }
+void quietMessages(QtMsgType, const QMessageLogContext &, const QString &)
+{}
 
 } // namespace
 
