@@ -58,8 +58,10 @@ bool ComboBox::reportKey(QKeyEvent *event)
         runHandler([this] { emit keyPress(13); });
         return true; // Enter is the start action's, not the edit field's
     }
+    // Some platforms give keys that type nothing (the arrows) a NUL as their text: no character.
     const QString text = event->text();
-    if (!text.isEmpty() && (text.at(0).isPrint() || text.at(0).unicode() < 32))
+    if (!text.isEmpty() && !text.at(0).isNull() &&
+        (text.at(0).isPrint() || text.at(0).unicode() < 32))
         runHandler([this, &text] { emit keyPress(text.at(0).unicode()); });
     return false;
 }
