@@ -37,7 +37,7 @@ void Form5::Form_Load()
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
     // The key joins unchanged: an empty or Null one names the file "QOR-ZQ-<set>-.rtf".
-    LoadPassage(Public::Rs->field(QStringLiteral("属性")).joinText());
+    LoadPassage(Public::Rs->field(Public::PassageKeyColumn).joinText());
     LoadQuestionText();
     FitQuestionBox();
     Public::Rs.reset();
@@ -62,7 +62,7 @@ void Form5::ShowNextQuestionHere()
     Public::OpenDb();
     Public::SqlText = Public::PassageKeyQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
-    const QString key = Public::Rs->field(QStringLiteral("属性")).joinText();
+    const QString key = Public::Rs->field(Public::PassageKeyColumn).joinText();
     if (!key.isEmpty())
         LoadPassage(key);
     Public::Rs.reset();

@@ -8,8 +8,6 @@
 #undef EOF // C's macro would turn Recordset::EOF() into "(-1)()"
 
 namespace {
-const QString PassageKeyColumn = QStringLiteral("属性");
-
 // The row of a question of the set under review in the shared recordset.
 void openRow(int question)
 {
@@ -35,7 +33,7 @@ Form10::Form10() : ReviewScreen(QStringLiteral(":/layouts/form10.json"))
 void Form10::Form_Load()
 {
     openRow(Public::QuestionNo);
-    const QString ownKey = Public::Rs->field(PassageKeyColumn).joinText();
+    const QString ownKey = Public::Rs->field(Public::PassageKeyColumn).joinText();
     closeRow();
     RichTextBox1->loadFile(Public::PassageFilePath(
         Public::SetNo, ownKey.isEmpty() ? RunPassageKey(Public::QuestionNo) : ownKey));
@@ -62,7 +60,8 @@ QString Form10::RunPassageKey(int question)
         const bool inRun = !Public::Rs->EOF() &&
                            QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)) ==
                                QuestionType::RC;
-        const QString key = inRun ? Public::Rs->field(PassageKeyColumn).joinText() : QString();
+        const QString key = inRun ? Public::Rs->field(Public::PassageKeyColumn).joinText()
+                                  : QString();
         closeRow();
         if (!inRun)
             break;
