@@ -24,4 +24,4 @@ add_library(qorcrashcheck STATIC
   ${CMAKE_CURRENT_LIST_DIR}/crashcheck.h ${CMAKE_CURRENT_LIST_DIR}/crashcheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/crashrun.h ${CMAKE_CURRENT_LIST_DIR}/crashrun.cpp)
 target_include_directories(qorcrashcheck PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(qorcrashcheck PUBLIC qorchildprocess Qt6::Core PRIVATE SQLite::SQLite3)
+target_link_libraries(qorcrashcheck PUBLIC qorchildprocess Qt6::Core PRIVATE qorcore SQLite::SQLite3)

@@ -99,6 +99,9 @@ void RecordExport()
         const QDateTime now = platform::currentDateTime();
         path = TargetPath(FilePath(platform::programFolder(), now.date(), now.time()),
                           TitleLine(Public::SetNo));
+        // An export killed while its temporary file had a name left that file; its own name (of
+        // another minute, or numbered) may never be written again, so every export clears them.
+        platform::TextOutput::removeInterruptedWritesIn(QFileInfo(path).absolutePath());
 
         platform::TextOutput file(path, platform::TextOutput::Folder::CreateMissing);
         file.writeLine(TitleLine(Public::SetNo));

@@ -163,6 +163,12 @@ INSTANTIATE_TEST_SUITE_P(
              exportFile(20),
              QStringLiteral("做题记录26-1-2 10：15.txt.kL2x9A"),
              "stray file"},
+        Case{"OwnHiddenLeftoverOfAKilledRename",
+             {},
+             "",
+             exportFile(43),
+             QStringLiteral(".做题记录26-1-2 10：15 (2).txt.qor-partial-kL2x9A"),
+             ""},
         Case{"DamagedDatabase", {Corrupt}, "", {}, {}, "integrity_check"}),
     caseName);
 

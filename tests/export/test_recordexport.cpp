@@ -247,6 +247,29 @@ TEST_F(RecordExportTest, ExportsOfOtherSetsInOneMinuteTakeTheNextFreeNames)
     EXPECT_EQ(titleOf(minute + " (3).txt"), "QOR-ZQ-24 No.9");
 }
 
+TEST_F(RecordExportTest, LeftoversOfKilledExportsGoAtTheNextExportWhateverTheirName)
+{
+    // Killed between naming their temporary files and the rename: an export of another set
+    // (" (2)") in this minute and one of an earlier minute. Neither name is written again.
+    const QString minute = QStringLiteral("做题记录2026-12-7 14：30");
+    const QStringList leftovers{QStringLiteral(".") + minute + " (2).txt.qor-partial-Ab12Cd",
+                                QStringLiteral(".做题记录2026-12-7 14：29.txt.qor-partial-x9Y8z7")};
+    const QStringList usersFiles{minute + " (2).txt.backup", QStringLiteral(".qor-partial-Ab12Cd"),
+                                 QStringLiteral(".notes.txt.qor-partial-toolong")};
+    QDir().mkpath(recordFolder());
+    for (const QString &name : leftovers + usersFiles) {
+        QFile file(recordFile(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    clock.setMoment(at(14, 30, 40));
+    RecordExport();
+
+    QStringList expected = usersFiles + QStringList{minute + ".txt"};
+    expected.sort();
+    EXPECT_EQ(records(), expected);
+}
+
 TEST_F(RecordExportTest, AFileOfTheSameNameThatIsNoRecordOfTheSetIsKept)
 {
     const QString name = QStringLiteral("做题记录2026-12-7 09：05.txt");

@@ -212,6 +212,24 @@ void TextOutput::commit()
         fail(QStringLiteral("cannot sync its folder to disk"));
 }
 
+bool TextOutput::isTemporaryFileName(const QString &entry)
+{
+    const qsizetype tag = entry.lastIndexOf(TemporaryTag);
+    // A dot, a file name of at least one character, the tag, then the random characters.
+    return entry.startsWith(QLatin1Char('.')) && tag >= 2 &&
+           isTemporaryFileOf(entry, entry.mid(1, tag - 1));
+}
+
+void TextOutput::removeInterruptedWritesIn(const QString &folder)
+{
+    QDir dir(folder);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries) {
+        if (isTemporaryFileName(entry))
+            dir.remove(entry);
+    }
+}
+
 QByteArray TextOutput::encode(const QStringList &lines)
 {
     QByteArray bytes;

@@ -45,6 +45,12 @@ public:
     // Writes a whole file of lines at once.
     static void writeFile(const QString &path, const QStringList &lines,
                           Folder folder = Folder::MustExist);
+    // Whether a name is that of a temporary file of ours (".<name>.qor-partial-XXXXXX"): what a
+    // write killed between naming its temporary file and the rename leaves behind.
+    static bool isTemporaryFileName(const QString &entry);
+    // Removes every such file in `folder`, whatever file it was to become. For a folder no other
+    // process writes into while this runs.
+    static void removeInterruptedWritesIn(const QString &folder);
 
 private:
     void openTemporaryFile();
