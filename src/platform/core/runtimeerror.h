@@ -20,7 +20,8 @@ public:
         NoSuchTable,
         NoSuchColumn,
         NoCurrentRow,    // a field read or written with the recordset at its end
-        InvalidUseOfNull // a Null where a text is needed
+        InvalidUseOfNull, // a Null where a text is needed
+        InvalidValue      // a value of the database the program cannot act on
     };
 
     RuntimeError(Kind kind, const QString &message);

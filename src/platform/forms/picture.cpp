@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include "regularfile.h"
 #include "runtimeerror.h"
 
 #include <QFileInfo>
@@ -16,14 +17,8 @@ qint64 maxPicturePixels()
     return qint64(QImageReader::allocationLimit()) * 1024 * 1024 / 4;
 }
 
-} // namespace
-
-Picture loadPicture(const QString &path)
+Picture decode(QImageReader &reader, const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        throw RuntimeError(RuntimeError::Kind::FileNotFound,
-                           QStringLiteral("File not found: %1").arg(path));
-    QImageReader reader(path);
     // The header tells the size: a picture too large is refused before any decoding, by name.
     const QSize size = reader.size();
     if (size.isValid() && maxPicturePixels() > 0 &&
@@ -41,6 +36,25 @@ Picture loadPicture(const QString &path)
             RuntimeError::Kind::FileIo,
             QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString()));
     return Picture(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+Picture loadPicture(const QString &path)
+{
+    // Pictures built into the program (":/...") are no files on disk; any other is read only when
+    // it is a regular file.
+    if (path.startsWith(QLatin1Char(':'))) {
+        if (!QFileInfo(path).isFile())
+            throw RuntimeError(RuntimeError::Kind::FileNotFound,
+                               QStringLiteral("File not found: %1").arg(path));
+        QImageReader reader(path);
+        return decode(reader, path);
+    }
+    RegularFile file(path);
+    // The name's suffix is the first guess at the format, as for a reader given the path.
+    QImageReader reader(&file.file(), QFileInfo(path).suffix().toLower().toLatin1());
+    return decode(reader, path);
 }
 
 } // namespace platform
