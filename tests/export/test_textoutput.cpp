@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using platform::RuntimeError;
 using platform::TextOutput;
 
@@ -265,4 +267,21 @@ TEST(TextOutput, TemporaryFolderNameTakenByAFileOrLinkIsAnError)
         EXPECT_FALSE(QFileInfo::exists(target));
         EXPECT_TRUE(entriesOf(elsewhere.path()).isEmpty());
     }
+}
+
+// The temporary folder is made as open as the folder of the exports, whatever the umask: in a
+// folder shared by several users, each of them writes there.
+TEST(TextOutput, TheTemporaryFolderIsAsOpenAsItsFolder)
+{
+    QTemporaryDir dir;
+    const QByteArray shared = QFile::encodeName(dir.path());
+    ASSERT_EQ(::chmod(shared.constData(), 0777), 0);
+    const mode_t mask = ::umask(077);
+    TextOutput::writeFile(dir.filePath(QStringLiteral("out.txt")), {QStringLiteral("x")});
+    ::umask(mask);
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(dir.filePath(TextOutput::temporaryFolderName())).constData(),
+                     &info),
+              0);
+    EXPECT_EQ(info.st_mode & 07777, 0777u);
 }

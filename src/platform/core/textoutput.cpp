@@ -138,9 +138,19 @@ TextOutput::~TextOutput()
 void TextOutput::prepareTemporaryFolder()
 {
     const QByteArray folder = QFile::encodeName(m_temporaryFolder);
-    if (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST)
+    if (::mkdir(folder.constData(), 0700) == 0) {
+        // As open as the folder it sits in, whatever the umask: every user who may write the
+        // exports there (a folder shared by several) must be able to write this one too.
+        struct stat parent = {};
+        if (::stat(QFile::encodeName(m_folder).constData(), &parent) != 0 ||
+            ::chmod(folder.constData(), parent.st_mode & 07777) != 0)
+            failWithErrno(QStringLiteral("cannot open its temporary folder '%1' to the users of "
+                                         "its folder")
+                              .arg(QDir::toNativeSeparators(m_temporaryFolder)));
+    } else if (errno != EEXIST) {
         failWithErrno(QStringLiteral("cannot create its temporary folder '%1'")
                           .arg(QDir::toNativeSeparators(m_temporaryFolder)));
+    }
     // Only a folder of its own: not a link elsewhere, where other files could be taken for ours.
     struct stat info = {};
     if (::lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
