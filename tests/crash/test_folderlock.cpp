@@ -166,7 +166,8 @@ TEST(FolderLockTest, ANewLockFileIsOpenToEveryUserWhateverTheUmask)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // The holder's process id, then its display where it has one.
-    EXPECT_EQ(file.readAll().simplified().split(' ').first(), QByteArray::number(qint64(::getpid())));
+    EXPECT_EQ(file.readAll().simplified().split(' ').first(),
+              QByteArray::number(qint64(::getpid())));
 }
 
 TEST(FolderLockTest, APipeInPlaceOfTheLockFileIsRefusedByName)

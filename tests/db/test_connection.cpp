@@ -136,7 +136,6 @@ TEST(Connection, FilesThatAreNotDatabasesAreRefusedByPath)
         EXPECT_TRUE(error.message().contains(path)) << error.what();
         EXPECT_EQ(QFileInfo(path).size(), row.content.size()) << row.name;
     }
-
 }
 
 // A pipe or a folder in the database's place is refused by name and kind before SQLite opens it:

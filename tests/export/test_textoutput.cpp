@@ -226,7 +226,8 @@ TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
     };
     for (const QString &entry : kept)
         writeBytes(dir.filePath(entry), entry.toUtf8());
-    writeBytes(dir.filePath(temporary + name + QStringLiteral(".MFRXbv")), QByteArrayLiteral("half"));
+    writeBytes(dir.filePath(temporary + name + QStringLiteral(".MFRXbv")),
+               QByteArrayLiteral("half"));
 
     for (const char *content : {"second", "third"})
         TextOutput::writeFile(target, {QString::fromLatin1(content)},

@@ -104,8 +104,10 @@ TEST_F(IntroPage, NextOnAFirstQuestionOfNoKnownTypeIsARunTimeErrorNamingIt)
         QVariant type;
         const char *named;
     } rows[] = {
-        {QStringLiteral("XX"), "'XX'"}, {QStringLiteral("sc"), "'sc'"},
-        {QStringLiteral(" SC"), "' SC'"}, {QString(), "''"},
+        {QStringLiteral("XX"), "'XX'"},
+        {QStringLiteral("sc"), "'sc'"},
+        {QStringLiteral(" SC"), "' SC'"},
+        {QString(), "''"},
         {QVariant(), "Null"},
     };
     for (const auto &row : rows) {

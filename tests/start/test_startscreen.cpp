@@ -225,7 +225,8 @@ TEST_F(StartScreen, APipeInPlaceOfAPictureIsRefusedAsOne)
         open();
         FAIL() << "the start screen loaded without its picture";
     } catch (const platform::RuntimeError &error) {
-        EXPECT_EQ(error.message(), picture + QStringLiteral(" is a named pipe, not a regular file"));
+        EXPECT_EQ(error.message(),
+                  picture + QStringLiteral(" is a named pipe, not a regular file"));
     }
 }
 

@@ -46,8 +46,7 @@ long long lockingProcess(ino_t inode)
     const QString wanted = QStringLiteral(":%1").arg(quint64(inode));
     for (const QByteArray &line : table.readAll().split('\n')) {
         const QStringList fields = QString::fromLatin1(line).simplified().split(QLatin1Char(' '));
-        if (fields.size() >= 6 && fields[1] == QLatin1String("FLOCK") &&
-            fields[5].endsWith(wanted))
+        if (fields.size() >= 6 && fields[1] == QLatin1String("FLOCK") && fields[5].endsWith(wanted))
             return fields[4].toLongLong();
     }
     return 0;
@@ -73,10 +72,9 @@ bool isRunning(long long processId)
 
 [[noreturn]] void failNotRegular(const QString &path, mode_t mode)
 {
-    throw RuntimeError(
-        RuntimeError::Kind::FileIo,
-        QStringLiteral("Cannot use the lock file: %1 is %2, not a regular file")
-            .arg(path, fileKindWords(mode)));
+    throw RuntimeError(RuntimeError::Kind::FileIo,
+                       QStringLiteral("Cannot use the lock file: %1 is %2, not a regular file")
+                           .arg(path, fileKindWords(mode)));
 }
 
 } // namespace

@@ -31,8 +31,9 @@ RuntimeError statError(const QString &path, int error)
 
 RuntimeError notRegularError(const QString &path, mode_t mode)
 {
-    return RuntimeError(Kind::FileIo, QStringLiteral("%1 is %2, not a regular file")
-                                          .arg(path, fileKindWords(mode)));
+    return RuntimeError(
+        Kind::FileIo,
+        QStringLiteral("%1 is %2, not a regular file").arg(path, fileKindWords(mode)));
 }
 
 } // namespace
@@ -52,14 +53,6 @@ QString fileKindWords(mode_t mode)
     if (S_ISSOCK(mode))
         return QStringLiteral("a socket");
     return QStringLiteral("a special file");
-}
-
-QString notARegularFile(const QString &path)
-{
-    struct stat info = {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return statError(path, errno).message();
-    return S_ISREG(info.st_mode) ? QString() : notRegularError(path, info.st_mode).message();
 }
 
 bool isRegularFile(const QString &path)
@@ -86,8 +79,9 @@ RegularFile::RegularFile(const QString &path) : m_path(path)
         const int error = errno;
         ::close(fd);
         if (S_ISREG(info.st_mode))
-            throw RuntimeError(Kind::FileIo, QStringLiteral("Cannot open file: %1 (%2)")
-                                                 .arg(path, errorText(error)));
+            throw RuntimeError(
+                Kind::FileIo,
+                QStringLiteral("Cannot open file: %1 (%2)").arg(path, errorText(error)));
         throw notRegularError(path, info.st_mode);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);

@@ -18,10 +18,6 @@ namespace platform {
 // for a regular file.
 QString fileKindWords(mode_t mode);
 
-// Empty when `path` names a regular file (or a link to one); otherwise what is in the way:
-// "File not found: <path>" when nothing is there, "<path> is a named pipe, not a regular file".
-QString notARegularFile(const QString &path);
-
 // Whether `path` names a regular file (or a link to one); false for nothing there.
 bool isRegularFile(const QString &path);
 

@@ -124,8 +124,9 @@ TextOutput::TextOutput(const QString &path, Folder folder)
     prepareTemporaryFolder();
     const QString fileName = QFileInfo(path).fileName();
     // A write of the same file killed while its temporary file had a name left that file.
-    removeTemporaryFiles(m_temporaryFolder,
-                         [&fileName](const QString &entry) { return isTemporaryFileOf(entry, fileName); });
+    removeTemporaryFiles(m_temporaryFolder, [&fileName](const QString &entry) {
+        return isTemporaryFileOf(entry, fileName);
+    });
     openTemporaryFile();
 }
 
