@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <optional>
+
 namespace platform {
 
 namespace {
@@ -17,8 +19,25 @@ qint64 maxPicturePixels()
     return qint64(QImageReader::allocationLimit()) * 1024 * 1024 / 4;
 }
 
-Picture decode(QImageReader &reader, const QString &path)
+} // namespace
+
+Picture loadPicture(const QString &path)
 {
+    // Pictures built into the program (":/...") are no files on disk; any other is read only when
+    // it is a regular file.
+    std::optional<RegularFile> file; // outlives the reader that reads it
+    QImageReader reader;
+    if (path.startsWith(QLatin1Char(':'))) {
+        if (!QFileInfo(path).isFile())
+            throw RuntimeError(RuntimeError::Kind::FileNotFound,
+                               QStringLiteral("File not found: %1").arg(path));
+        reader.setFileName(path);
+    } else {
+        file.emplace(path);
+        reader.setDevice(&file->file());
+        // The name's suffix is the first guess at the format, as for a reader given the path.
+        reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+    }
     // The header tells the size: a picture too large is refused before any decoding, by name.
     const QSize size = reader.size();
     if (size.isValid() && maxPicturePixels() > 0 &&
@@ -36,25 +55,6 @@ Picture decode(QImageReader &reader, const QString &path)
             RuntimeError::Kind::FileIo,
             QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString()));
     return Picture(QPixmap::fromImage(image));
-}
-
-} // namespace
-
-Picture loadPicture(const QString &path)
-{
-    // Pictures built into the program (":/...") are no files on disk; any other is read only when
-    // it is a regular file.
-    if (path.startsWith(QLatin1Char(':'))) {
-        if (!QFileInfo(path).isFile())
-            throw RuntimeError(RuntimeError::Kind::FileNotFound,
-                               QStringLiteral("File not found: %1").arg(path));
-        QImageReader reader(path);
-        return decode(reader, path);
-    }
-    RegularFile file(path);
-    // The name's suffix is the first guess at the format, as for a reader given the path.
-    QImageReader reader(&file.file(), QFileInfo(path).suffix().toLower().toLatin1());
-    return decode(reader, path);
 }
 
 } // namespace platform
