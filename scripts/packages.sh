@@ -17,9 +17,20 @@ install_missing() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}" >&2
-  local sudo_cmd=""
+  local sudo_cmd="" log status=0
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq >&2
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >&2
+  # apt and dpkg talk a lot, some of it in warnings that ask nothing of the user (debconf's
+  # "delaying package configuration"): their output is shown only when the installation fails.
+  log=$(mktemp)
+  {
+    $sudo_cmd apt-get update -qq &&
+      DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+  } >"$log" 2>&1 || status=$?
+  if [ "$status" -ne 0 ]; then
+    echo "Could not install ${missing[*]}:" >&2
+    sed 's/^/  /' "$log" >&2
+  fi
+  rm -f "$log"
+  return "$status"
 }
