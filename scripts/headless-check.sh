@@ -29,6 +29,14 @@ free_port() {
   exit 1
 }
 
+# The process ids whose parent is $1 (read from /proc: no ps needed).
+children_of() {
+  local status
+  for status in /proc/[0-9]*/status; do
+    grep -qs "^PPid:[[:space:]]*$1\$" "$status" && basename "$(dirname "$status")"
+  done | tr '\n' ' '
+}
+
 # Starts headless.sh with the given stand-in program in a process group of its own, as a terminal
 # starts a command (job control on: a background job would ignore SIGINT), and waits until it
 # says how to stop it; then notes the processes it started.
@@ -41,7 +49,7 @@ launch() {
   local _
   for _ in $(seq 200); do
     if grep -q '^To stop' "$work/out"; then
-      processes="$runner $(ps -o pid= --ppid "$runner" | tr -s ' \n' ' ')"
+      processes="$runner $(children_of "$runner")"
       every_process+=" $processes"
       return 0
     fi
@@ -62,7 +70,9 @@ all_gone_within_10s() {
     [ "$alive" = 0 ] && return 0
     sleep 0.1
   done
-  ps -o pid=,args= -p "$(IFS=,; echo "$*")" >&2 || true
+  for pid in "$@"; do
+    [ -r "/proc/$pid/cmdline" ] && echo "left running: $pid $(tr '\0' ' ' <"/proc/$pid/cmdline")" >&2
+  done
   return 1
 }
 
