@@ -12,7 +12,7 @@ jobs=$(nproc)
 started=$(date +%s)
 
 . "$here/scripts/packages.sh"
-install_missing "${base_packages[@]}" clang libclang-rt-14-dev
+install_missing "${base_packages[@]}" "${test_packages[@]}" clang libclang-rt-14-dev
 
 mkdir -p "$build"
 # Leaks inside libraries that are not built with the sanitizers (fontconfig's caches, which Qt

@@ -1,4 +1,5 @@
 // qor-make-sample <folder>: writes a complete program folder of made-up practice content.
+#include "runtimefolder.h"
 #include "samplecontent.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
     // The pictures are drawn off screen; no display is needed at build time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Built as root or over ssh, XDG_RUNTIME_DIR is often unset, and Qt would warn about it.
+    const platform::PrivateRuntimeFolder runtimeFolder;
     QGuiApplication app(argc, argv);
 
     QTextStream err(stderr);

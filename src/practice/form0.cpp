@@ -6,7 +6,10 @@
 #include <QMouseEvent>
 
 Form0::Form0() : Form(QStringLiteral(":/layouts/form0.json"))
-{}
+{
+    // A window manager raises a window that is clicked; this one stays below the screens.
+    setWindowFlag(Qt::WindowStaysOnBottomHint, true);
+}
 
 void Form0::Form_Unload()
 {

@@ -2,7 +2,8 @@
 
 #include "form.h"
 
-// The black backdrop: borderless, covering the whole screen behind every screen of a practice.
+// The black backdrop: borderless, covering the whole screen behind every screen of a practice;
+// a click on it never brings it in front of them.
 // Having no title bar, it offers its own way out where no window manager runs: a click gives it
 // the keyboard, and Alt+F4 closes it. Closing it when no other screen is on display ends the
 // program.

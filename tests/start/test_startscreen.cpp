@@ -195,6 +195,10 @@ TEST_F(StartScreen, StartingOpensTheBackdropOverTheWholeScreenAndTheIntroPage)
     ASSERT_NE(backdrop, nullptr);
     EXPECT_TRUE(backdrop->isVisible());
     EXPECT_TRUE(backdrop->windowFlags() & Qt::FramelessWindowHint);
+    // What a window manager reads: a maximized window (not one to put on top as full-screen)
+    // that stays below the other screens when clicked.
+    EXPECT_TRUE(backdrop->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(backdrop->windowFlags() & Qt::WindowStaysOnBottomHint);
     EXPECT_EQ(backdrop->geometry(), QGuiApplication::primaryScreen()->geometry());
     EXPECT_EQ(backdrop->palette().color(QPalette::Window), QColor(Qt::black));
     Form2 *intro = Forms::find<Form2>();

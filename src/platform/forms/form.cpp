@@ -91,7 +91,10 @@ void Form::placeOnScreen()
     QScreen *screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
     if (m_maximized) {
+        // The whole screen where no window manager runs; a window manager is told the window is
+        // maximized, so it neither moves it nor takes it for a full-screen window to put on top.
         setGeometry(area);
+        setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
     resize(twipsToPixels(m_clientWidth), twipsToPixels(m_clientHeight));
