@@ -3,20 +3,10 @@
 #include "fonts.h"
 
 #include <QFontInfo>
-#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-double lineHeight(const QString &text, const QFont &font)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.height();
-}
 
 class FontMapping : public ::testing::Test
 {
@@ -37,7 +27,7 @@ TEST_F(FontMapping, EveryWindowsNameShowsInTheOneFamilyThatFitsTheAskedPitch)
             for (bool bold : {false, true}) {
                 const QFont font = platform::makeFont(name, points, bold);
                 EXPECT_EQ(QFontInfo(font).family(), family) << name.toStdString();
-                EXPECT_LE(lineHeight(line, font), fit.linePitchPixels)
+                EXPECT_LE(platform::lineHeight(line, font), fit.linePitchPixels)
                     << name.toStdString() << " at " << points << " pt" << (bold ? " bold" : "")
                     << " shows in " << family.toStdString();
             }

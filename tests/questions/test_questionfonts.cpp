@@ -6,20 +6,10 @@
 #include "units.h"
 
 #include <QFontInfo>
-#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-double lineHeight(const QString &text, const QFont &font)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.height();
-}
 
 TEST(QuestionFonts, ALineAtEveryQuestionSizeFitsAQuestionBoxLine)
 {
@@ -29,7 +19,7 @@ TEST(QuestionFonts, ALineAtEveryQuestionSizeFitsAQuestionBoxLine)
         for (double points : ScreenFonts::QuestionPointSizes) {
             for (bool bold : {false, true}) {
                 const QFont font = platform::makeFont(name, points, bold);
-                EXPECT_LE(lineHeight(line, font), pitch)
+                EXPECT_LE(platform::lineHeight(line, font), pitch)
                     << name.toStdString() << " at " << points << " pt" << (bold ? " bold" : "")
                     << " shows in " << QFontInfo(font).family().toStdString();
             }

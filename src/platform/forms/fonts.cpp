@@ -31,20 +31,11 @@ bool isInstalled(const QString &family)
     return installed.contains(family, Qt::CaseInsensitive);
 }
 
-double lineHeight(const QFont &font)
-{
-    QTextLayout layout(MeasuredLine, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.height();
-}
-
 bool linesFit(const QString &family, const LineFit &fit)
 {
     return std::all_of(fit.pointSizes.begin(), fit.pointSizes.end(), [&](double pointSize) {
-        return lineHeight(makeFont(family, pointSize)) <= fit.linePitchPixels &&
-               lineHeight(makeFont(family, pointSize, true)) <= fit.linePitchPixels;
+        return lineHeight(MeasuredLine, makeFont(family, pointSize)) <= fit.linePitchPixels &&
+               lineHeight(MeasuredLine, makeFont(family, pointSize, true)) <= fit.linePitchPixels;
     });
 }
 
@@ -91,6 +82,15 @@ void installFontSubstitutions(const LineFit &fit)
         QFont::removeSubstitutions(name);
         QFont::insertSubstitutions(name, mappedFamilies());
     }
+}
+
+double lineHeight(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.height();
 }
 
 int pointsToPixels(double pointSize)

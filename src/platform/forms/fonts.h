@@ -32,6 +32,9 @@ QStringList substituteFamilies();
 // The Windows names mapped.
 QStringList windowsFontNames();
 
+// The height of one line of `text` in `font`, glyphs from fallback fonts included.
+double lineHeight(const QString &text, const QFont &font);
+
 // A font of the given family and size in points. Sizes are set in pixels at 96 dpi (12 pt =
 // 16 px), as the screens were measured, whatever the display's dpi.
 QFont makeFont(const QString &family, double pointSize, bool bold = false);

@@ -8,8 +8,8 @@ class QTextLayout;
 namespace platform {
 
 // Bold in a family without a bold face of its own (WenQuanYi Micro Hei has none). Qt widens such
-// glyphs only where it draws them from its glyph cache: above 64 px it fills their plain outlines,
-// and large bold text comes out in regular weight. Text in such a font is drawn here as its
+// glyphs only where it draws them from its glyph cache, below 64 px: larger ones it fills as their
+// plain outlines, and large bold text comes out in regular weight. Text in such a font is drawn here as its
 // regular outlines widened by a stroke, which is bold at every size.
 
 // True when `font` asks for bold and the family it resolves to has no bold face.
