@@ -86,7 +86,6 @@ TEST(BoldLabelPlace, FollowsAlignmentAndWrappingAsRegularText)
         {"left", oneLine, Label::Align::Left, false},
         {"centred", oneLine, Label::Align::Center, false},
         {"right", oneLine, Label::Align::Right, false},
-        {"wider than its box, centred", oneLine + oneLine, Label::Align::Center, false},
         {"wrapped, centred", wrapped, Label::Align::Center, true},
     };
     for (const Case &c : cases) {
