@@ -9,8 +9,8 @@ namespace platform {
 
 // Bold in a family without a bold face of its own (WenQuanYi Micro Hei has none). Qt widens such
 // glyphs only where it draws them from its glyph cache, below 64 px: larger ones it fills as their
-// plain outlines, and large bold text comes out in regular weight. Text in such a font is drawn here as its
-// regular outlines widened by a stroke, which is bold at every size.
+// plain outlines, and large bold text comes out in regular weight. Bold text in such a family is
+// drawn here as its regular outlines widened by a stroke, which is bold at every size.
 
 // True when `font` asks for bold and the family it resolves to has no bold face.
 bool boldIsSynthetic(const QFont &font);
