@@ -1,12 +1,15 @@
 // The program's speed, printed as one table (median and 99th percentile of repeated runs):
 // Next on the question screens beside the bare durable SQLite update it cannot beat, the start of
 // a practice, the results and review screens, the RTF reader beside unrtf and pandoc, and the
-// peak memory of a whole practice in a process of its own. Figures, never assertions.
+// peak memory of the program at its start screen and through a whole practice beside a bare Qt
+// window, once per set of installed fonts. Figures, never assertions.
 // Usage: qor_bench --work DIR [--practices N] [--seed N] [--driver PATH] [--rtf-bench PATH]
+//                  [--bare-window PATH] [--font-case NAME=FONTCONFIG_FILE]...
 #include "bareupdate.h"
 #include "breakdown.h"
 #include "childprocess.h"
 #include "figuretable.h"
+#include "memoryfigures.h"
 #include "practicebench.h"
 #include "practicesteps.h"
 #include "rtfcompare.h"
@@ -30,6 +33,8 @@ struct Options
     unsigned seed = 1;
     std::string driver;
     std::string rtfBench;
+    std::string bareWindow;
+    std::vector<MemoryRuns::FontCase> fontCases;
 };
 
 Options parse(const QStringList &args)
@@ -47,6 +52,11 @@ Options parse(const QStringList &args)
             options.driver = value.toStdString();
         else if (args[i] == QLatin1String("--rtf-bench"))
             options.rtfBench = value.toStdString();
+        else if (args[i] == QLatin1String("--bare-window"))
+            options.bareWindow = value.toStdString();
+        else if (args[i] == QLatin1String("--font-case"))
+            options.fontCases.push_back({value.section(QLatin1Char('='), 0, 0).toStdString(),
+                                         value.section(QLatin1Char('='), 1).toStdString()});
         else
             throw std::runtime_error("unknown option " + args[i].toStdString());
     }
@@ -99,24 +109,6 @@ void addPracticeFigures(FigureTable &table, const PracticeFigures &f)
         table.add(names[k], f.review[k], "ms", goal(f.review[k].p99(), 16));
 }
 
-void addPeakMemory(FigureTable &table, const std::string &driver, const QString &folder)
-{
-    Samples mb;
-    for (int k = 0; k < 3; ++k) {
-        benchsupport::ChildProcess child({driver, folder.toStdString(), "--practices", "1",
-                                          "--sets", "5", "--reviews", "3", "--export-every", "0"},
-                                         benchsupport::ChildProcess::Stdout::Discard, "/dev/null");
-        const auto result = child.wait();
-        if (!result.exited || result.exitCode != 0) {
-            table.add("peak resident memory", 0, NAN, NAN, "MB", "the driver failed");
-            return;
-        }
-        mb.add(double(result.maxRssKb) / 1024);
-    }
-    table.add("peak resident memory, whole practice", mb, "MB",
-              "ru_maxrss of a driver process: start, 41 questions, results, 3 reviews");
-}
-
 int run(const Options &options)
 {
     const QString work = QDir(options.work).absolutePath();
@@ -151,11 +143,18 @@ int run(const Options &options)
     std::fprintf(stderr, "timing the RTF reader and the converters\n");
     compareRtf({folder, work, options.rtfBench, 5}, table);
 
-    table.section("Memory:");
-    if (options.driver.empty())
-        table.add("peak resident memory", 0, NAN, NAN, "MB", "no --driver given: skipped");
-    else
-        addPeakMemory(table, options.driver, folder);
+    table.section("Peak resident memory:");
+    if (options.driver.empty() || options.bareWindow.empty()) {
+        table.add("peak resident memory", 0, NAN, NAN, "MB",
+                  "no --driver or --bare-window given: skipped");
+    } else {
+        std::fprintf(stderr, "measuring peak memory\n");
+        MemoryRuns runs{options.driver, options.bareWindow, folder.toStdString(),
+                        options.fontCases};
+        if (runs.fontCases.empty())
+            runs.fontCases.push_back({}); // the machine's own fonts
+        addPeakMemory(table, runs);
+    }
 
     table.print();
     return 0;

@@ -21,7 +21,9 @@ public:
         bool exited = false; // ended by itself
         int exitCode = -1;   // when exited
         int signal = 0;      // when ended by a signal
-        long maxRssKb = 0;   // peak resident memory of the child
+        // ru_maxrss: at least the parent's own peak, which the child takes over at its exec (it
+        // is started sharing the parent's memory); read VmHWM of a held child for its own.
+        long maxRssKb = 0;
     };
 
     // Starts argv[0] (a path; PATH is searched when it holds no '/'). `stderrPath` empty: the
@@ -38,6 +40,7 @@ public:
     bool readLine(std::string &line, int timeoutMs);
     bool timedOut() const { return m_timedOut; }
 
+    int pid() const { return m_pid; }
     void kill();         // SIGKILL
     void releaseInput(); // closes a held standard input: the child reads its end
     Result wait();       // releases the input, reads the rest of the output, then reaps

@@ -8,15 +8,19 @@
 //   EXPORT <set> / EXPORTED <set>       around an export of the attempt record
 //   RESULTS <set>, REVIEWED <set> <question>, DONE <set>, FINISHED
 // Usage: qor-practice-driver <program folder> [--seed N] [--practices N] [--sets 3,8]
-//        [--export-every N] [--reviews N] [--hold]
+//        [--export-every N] [--reviews N] [--hold] [--start-screen]
+// --start-screen: only show and paint the start screen and report START SCREEN (the memory of a
+// program that has just started); with --hold, then wait as after FINISHED.
 // --hold: after FINISHED, wait for the end of standard input before ending, so a parent that
 // kills it after any of its report lines always finds it running.
 #include "practicesteps.h"
 
+#include "form1.h"
 #include "public.h"
 #include "questionscreen.h"
 #include "recordexport.h"
 
+#include "forms.h"
 #include "programfolder.h"
 #include "runtimeerror.h"
 
@@ -39,6 +43,7 @@ struct Options
     int exportEvery = 0; // 0: no exports during the questions
     int reviews = 3;     // review screens opened from the results screen
     bool hold = false;   // wait for the end of standard input before ending
+    bool startScreenOnly = false;
 };
 
 void report(const QString &line)
@@ -48,10 +53,17 @@ void report(const QString &line)
     std::fflush(stdout);
 }
 
+void waitForEndOfInput()
+{
+    char buffer[256];
+    while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {}
+}
+
 [[noreturn]] void usage()
 {
     std::fprintf(stderr, "usage: qor-practice-driver <program folder> [--seed N] [--practices N] "
-                         "[--sets 3,8] [--export-every N] [--reviews N] [--hold]\n");
+                         "[--sets 3,8] [--export-every N] [--reviews N] [--hold] "
+                         "[--start-screen]\n");
     std::exit(2);
 }
 
@@ -63,9 +75,12 @@ Options parse(const QStringList &args)
     options.folder = args[1];
     for (int i = 2; i < args.size(); i += 2) {
         const QString &name = args[i];
-        if (name == QLatin1String("--hold")) {
-            options.hold = true;
-            --i;
+        if (name == QLatin1String("--hold") || name == QLatin1String("--start-screen")) {
+            if (name == QLatin1String("--hold"))
+                options.hold = true;
+            else
+                options.startScreenOnly = true;
+            --i; // a flag without a value
             continue;
         }
         if (i + 1 >= args.size())
@@ -153,6 +168,16 @@ int main(int argc, char **argv)
 
     std::mt19937 random(options.seed);
     try {
+        if (options.startScreenOnly) {
+            auto &start = platform::Forms::get<Form1>();
+            start.Show();
+            practicesteps::processPendingEvents();
+            start.repaint();
+            report(QStringLiteral("START SCREEN"));
+            if (options.hold)
+                waitForEndOfInput();
+            return 0;
+        }
         for (int p = 0; p < options.practices; ++p) {
             Public::ResetState();
             runPractice(options.sets[p % options.sets.size()], options, random);
@@ -165,9 +190,7 @@ int main(int argc, char **argv)
         return 1;
     }
     report(QStringLiteral("FINISHED"));
-    if (options.hold) {
-        char buffer[256];
-        while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {}
-    }
+    if (options.hold)
+        waitForEndOfInput();
     return 0;
 }

@@ -8,13 +8,13 @@
 #include "form6.h"
 #include "public.h"
 #include "questionscreen.h"
+#include "screenfonts.h"
 #include "form10.h"
 #include "form7.h"
 #include "form8.h"
 #include "form9.h"
 
 #include "combobox.h"
-#include "fonts.h"
 #include "forms.h"
 #include "grid.h"
 #include "optionbutton.h"
@@ -51,7 +51,7 @@ bool ScriptedTicksOnly::eventFilter(QObject *watched, QEvent *event)
 ScriptedApplication::ScriptedApplication(int &argc, char **argv) : m_app(prepared(argc), argv)
 {
     m_app.installEventFilter(&m_ticks);
-    platform::installFontSubstitutions();
+    ScreenFonts::Install();
     platform::setMessageBoxResponder([](const platform::MessageBoxCall &call) {
         return call.buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::Yes
                                                                : platform::MessageAnswer::Ok;

@@ -1,10 +1,10 @@
 // The practice-test player: opens the start screen; every later screen follows from the user's
 // choices. Everything it reads and writes lies under the folder of this executable.
 #include "form1.h"
+#include "screenfonts.h"
 
 #include "application.h"
 #include "folderlock.h"
-#include "fonts.h"
 #include "forms.h"
 #include "handlerguard.h"
 #include "messagebox.h"
@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("QOR Practice"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/backgrounds/app_icon.png")));
     platform::setApplicationTitle(QStringLiteral("QOR 模考练习"));
-    platform::installFontSubstitutions();
+    ScreenFonts::Install();
     platform::installToolkitTranslation();
 
     // One practice per program folder: a second copy would clear and then write into the rows of

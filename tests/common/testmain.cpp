@@ -1,7 +1,13 @@
 // The test main of every test that needs an application object: the program's own (which turns a
 // run-time error escaping a handler into the error box) on the offscreen platform, also when the
-// test is listed at build time, with the font substitutions the program installs at start.
+// test is listed at build time. The screens' tests (QOR_SCREEN_FONTS) run with the font mapping
+// the program installs at start; the others with the first installed family of the mapping's
+// order.
+#ifdef QOR_SCREEN_FONTS
+#include "screenfonts.h"
+#else
 #include "fonts.h"
+#endif
 
 #include "application.h"
 #include "runtimefolder.h"
@@ -44,7 +50,11 @@ int main(int argc, char **argv)
     qInstallMessageHandler(filterMessages);
     const platform::PrivateRuntimeFolder runtimeFolder; // no "XDG_RUNTIME_DIR not set" lines
     platform::Application app(argc, argv);
-    platform::installFontSubstitutions();
+#ifdef QOR_SCREEN_FONTS
+    ScreenFonts::Install();
+#else
+    platform::installFontSubstitutions(platform::LineFit{});
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

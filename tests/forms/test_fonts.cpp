@@ -1,41 +1,50 @@
-// The fonts the Windows names of the screens and question files map to: whatever else is
-// installed, a line of Chinese and English in any of them fits a question box's 23 px pitch.
+// The Windows names of the screens and files map to the first installed family, in a fixed order
+// of preference, whose lines fit what the caller asks; the families after it are never opened.
 #include "fonts.h"
-#include "richtextbox.h"
 
 #include <QFontInfo>
-#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-double lineHeight(const QString &text, const QFont &font)
+class FontMapping : public ::testing::Test
 {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.height();
-}
+protected:
+    // Back to the test main's mapping.
+    void TearDown() override { platform::installFontSubstitutions(platform::LineFit{}); }
+};
 
-TEST(FontsTest, EveryWindowsNameShowsInAFamilyWhoseLinesFitTheQuestionPitch)
+TEST_F(FontMapping, EveryWindowsNameShowsInTheOneFamilyThatFitsTheAskedPitch)
 {
-    const double pitch = platform::RichTextBox::DefaultLinePitchTwips / platform::TwipsPerPixel;
+    const platform::LineFit fit{{10.5, 12, 13}, 23};
+    platform::installFontSubstitutions(fit);
+    ASSERT_EQ(platform::substituteFamilies().size(), 1) << "stops at the first that fits";
+    const QString family = platform::substituteFamilies().constFirst();
     const QString line = QStringLiteral("Which gjpqy 中文题目？ 选项，句子。");
-    ASSERT_FALSE(platform::substituteFamilies().isEmpty());
     for (const QString &name : platform::windowsFontNames()) {
-        for (double points : {10.5, 12.0, 13.0}) {
+        for (double points : fit.pointSizes) {
             for (bool bold : {false, true}) {
                 const QFont font = platform::makeFont(name, points, bold);
-                EXPECT_TRUE(platform::substituteFamilies().contains(QFontInfo(font).family()))
-                    << name.toStdString() << " shows in " << QFontInfo(font).family().toStdString();
-                EXPECT_LE(lineHeight(line, font), pitch)
+                EXPECT_EQ(QFontInfo(font).family(), family) << name.toStdString();
+                EXPECT_LE(platform::lineHeight(line, font), fit.linePitchPixels)
                     << name.toStdString() << " at " << points << " pt" << (bold ? " bold" : "")
-                    << " shows in " << QFontInfo(font).family().toStdString();
+                    << " shows in " << family.toStdString();
             }
         }
     }
+}
+
+TEST_F(FontMapping, WhereNoFamilyFitsEveryInstalledOneOfTheOrderIsMapped)
+{
+    platform::installFontSubstitutions({{12}, 1}); // no line is 1 px high
+    const QStringList installed = platform::substituteFamilies();
+    ASSERT_FALSE(installed.isEmpty());
+    EXPECT_EQ(QFontInfo(platform::makeFont(QStringLiteral("宋体"), 12)).family(),
+              installed.constFirst());
+
+    platform::installFontSubstitutions(platform::LineFit{}); // no sizes: the first one fits
+    EXPECT_EQ(platform::substituteFamilies(), installed.mid(0, 1));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "fonts.h"
 
-#include "richtextbox.h"
-
 #include <QFontDatabase>
 #include <QTextLayout>
 
@@ -21,53 +19,47 @@ const char *const PreferredFamilies[] = {
 // A line with ascenders, descenders and Chinese, so fallback fonts count too.
 const QString MeasuredLine = QStringLiteral("Ágjpqy 中文题目，选项");
 
+QStringList &mappedFamilies()
+{
+    static QStringList families;
+    return families;
+}
+
 bool isInstalled(const QString &family)
 {
     static const QStringList installed = QFontDatabase::families();
     return installed.contains(family, Qt::CaseInsensitive);
 }
 
-double lineHeight(const QFont &font)
+bool linesFit(const QString &family, const LineFit &fit)
 {
-    QTextLayout layout(MeasuredLine, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return line.height();
+    return std::all_of(fit.pointSizes.begin(), fit.pointSizes.end(), [&](double pointSize) {
+        return lineHeight(MeasuredLine, makeFont(family, pointSize)) <= fit.linePitchPixels &&
+               lineHeight(MeasuredLine, makeFont(family, pointSize, true)) <= fit.linePitchPixels;
+    });
 }
 
-// The point sizes of question files, up to 13 pt.
-constexpr double QuestionPointSizes[] = {9, 10.5, 12, 13};
-
-bool linesFitPitch(const QString &family, double linePitchPixels)
+QStringList familiesFor(const LineFit &fit)
 {
-    return std::all_of(std::begin(QuestionPointSizes), std::end(QuestionPointSizes),
-                       [&](double pointSize) {
-                           return lineHeight(makeFont(family, pointSize)) <= linePitchPixels &&
-                                  lineHeight(makeFont(family, pointSize, true)) <= linePitchPixels;
-                       });
+    QStringList installed;
+    for (const char *name : PreferredFamilies) {
+        const QString family = QString::fromUtf8(name);
+        if (!isInstalled(family))
+            continue;
+        // Measuring opens the family's files: stop at the first that fits.
+        if (linesFit(family, fit))
+            return {family};
+        installed.append(family);
+    }
+    // Where no family fits, the preferred installed ones still show Chinese text.
+    return installed;
 }
 
 } // namespace
 
 QStringList substituteFamilies()
 {
-    static const QStringList families = [] {
-        const double pitch = RichTextBox::DefaultLinePitchTwips / TwipsPerPixel;
-        QStringList installed;
-        QStringList fitting;
-        for (const char *name : PreferredFamilies) {
-            const QString family = QString::fromUtf8(name);
-            if (!isInstalled(family))
-                continue;
-            installed.append(family);
-            if (linesFitPitch(family, pitch))
-                fitting.append(family);
-        }
-        // Where no family fits, the preferred installed ones still show Chinese text.
-        return fitting.isEmpty() ? installed : fitting;
-    }();
-    return families;
+    return mappedFamilies();
 }
 
 QStringList windowsFontNames()
@@ -83,13 +75,22 @@ QStringList windowsFontNames()
     return names;
 }
 
-void installFontSubstitutions()
+void installFontSubstitutions(const LineFit &fit)
 {
-    const QStringList families = substituteFamilies();
+    mappedFamilies() = familiesFor(fit);
     for (const QString &name : windowsFontNames()) {
         QFont::removeSubstitutions(name);
-        QFont::insertSubstitutions(name, families);
+        QFont::insertSubstitutions(name, mappedFamilies());
     }
+}
+
+double lineHeight(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.height();
 }
 
 int pointsToPixels(double pointSize)

@@ -18,7 +18,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 };
 
-// A small picture box; on the question screens it only holds the keyboard focus.
+// A small picture box: a coloured area that can hold the keyboard focus.
 class PictureBox : public QWidget, public TwipsGeometry
 {
     Q_OBJECT

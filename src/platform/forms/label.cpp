@@ -1,9 +1,11 @@
 #include "label.h"
 
 #include "fonts.h"
+#include "syntheticbold.h"
 #include "wordbreaks.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -11,22 +13,32 @@
 namespace platform {
 
 namespace {
-// The lines a text takes when wrapped at word boundaries to the given width; at least one.
-int wrappedLineCount(QString text, const QFont &font, int widthPx)
+// Lays out a caption as the label shows it: lines broken at '\n' and, with word wrap, at word
+// boundaries (inside a word too long for a line) to the width, each line below the one above.
+void layOutCaption(QTextLayout &layout, int widthPx, bool wrap, Qt::Alignment alignment)
 {
+    QString text = layout.text();
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setText(text);
+    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     layout.setTextOption(option);
     layout.beginLayout();
-    int lines = 0;
+    qreal top = 0;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(std::max(1, widthPx));
-        ++lines;
+        line.setPosition(QPointF(0, top));
+        top += line.height();
     }
     layout.endLayout();
-    return std::max(1, lines);
+}
+
+// The lines a text takes when wrapped at word boundaries to the given width; at least one.
+int wrappedLineCount(const QString &text, const QFont &font, int widthPx)
+{
+    QTextLayout layout(text, font);
+    layOutCaption(layout, widthPx, true, Qt::AlignLeft);
+    return std::max(1, layout.lineCount());
 }
 } // namespace
 
@@ -95,6 +107,24 @@ void Label::setAlign(Align align)
                                      : align == Align::Right ? Qt::AlignRight
                                                              : Qt::AlignLeft;
     setAlignment(horizontal | Qt::AlignTop);
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (!boldIsSynthetic(font())) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Laid out in the regular font, whose glyphs take the same room, and widened here.
+    QFont regular = font();
+    regular.setBold(false);
+    QTextLayout layout(text(), regular);
+    const QRect box = contentsRect();
+    layOutCaption(layout, box.width(), wordWrap(), alignment());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(box.topLeft());
+    painter.fillPath(emboldenedOutline(layout), palette().color(foregroundRole()));
 }
 
 void Label::applyFont()

@@ -40,6 +40,8 @@ public:
 
 protected:
     void applyGeometry() override;
+    // Bold in a family without a bold face is drawn widened here (see syntheticbold.h).
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void applyFont();

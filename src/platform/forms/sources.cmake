@@ -2,6 +2,7 @@ list(APPEND QOR_SOURCES
   forms/twips.h forms/twips.cpp
   forms/colors.h forms/colors.cpp
   forms/fonts.h forms/fonts.cpp
+  forms/syntheticbold.h forms/syntheticbold.cpp
   forms/picture.h forms/picture.cpp
   forms/clickablelabel.h forms/clickablelabel.cpp
   forms/label.h forms/label.cpp
