@@ -139,7 +139,7 @@ void RichTextBox::loadFile(const QString &path)
             RuntimeError::Kind::FileIo,
             QStringLiteral("Cannot read file: %1 (%2)").arg(path, file.errorString()));
 
-    rtf::readRtf(bytes, *document());
+    rtf::readRtf(bytes, *document(), readingLimits());
     document()->setDocumentMargin(0);
     applyLinePitch();
     m_path = path;
@@ -195,6 +195,18 @@ void RichTextBox::applyLinePitch()
         cursor.mergeBlockFormat(holdsPicture(block) ? noSpacing : pitch);
     }
     cursor.endEditBlock();
+}
+
+rtf::RtfLimits RichTextBox::readingLimits() const
+{
+    rtf::RtfLimits limits;
+    limits.layoutWidth = layoutWidth();
+    // A bar that shows when the text is long takes its width from the text.
+    if (scrollBarsVertical() && verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn &&
+        !verticalScrollBar()->isVisible())
+        limits.layoutWidth -= verticalScrollBar()->sizeHint().width();
+    limits.linePitch = m_linePitchTwips / TwipsPerPixel;
+    return limits;
 }
 
 // The width the text is laid out at: the viewport's, which a hidden box has not been given yet.

@@ -8,4 +8,5 @@ list(APPEND QOR_SOURCES
   rtf/rtftablereader.h rtf/rtftablereader.cpp
   rtf/rtfdocumentbuilder.h rtf/rtfdocumentbuilder.cpp
   rtf/rtfpicture.h rtf/rtfpicture.cpp
+  rtf/rtflayoutbudget.h rtf/rtflayoutbudget.cpp
 )
