@@ -14,8 +14,8 @@ struct RtfLimits
     int maxParameterDigits = 10;      // longer parameters are clamped
     qint64 maxBinaryBytes = 16 << 20; // \binN larger than this ends the reading
     qint64 maxPictureBytes = 16 << 20;
-    qint64 maxPicturePixels = 16 << 20;      // larger pictures are left out
-    qint64 maxTotalPicturePixels = 32 << 20; // pictures past this many pixels are left out:
+    qint64 maxPicturePixels = 16 << 20;      // larger pictures show as a mark
+    qint64 maxTotalPicturePixels = 32 << 20; // pictures past this many pixels show as a mark:
                                              // a million pixels take some 7 ms to decode
     int maxTableColumns = 63;  // cells past the last column are joined to it with a tab
     int maxTableCells = 20000; // past this, rows read as paragraphs and cells as tabs
