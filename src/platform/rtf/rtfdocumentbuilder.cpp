@@ -2,7 +2,7 @@
 
 #include "units.h"
 
-#include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QTextDocument>
 #include <QTextTable>
@@ -224,10 +224,17 @@ const TextMetrics &DocumentBuilder::metrics(const CharProps &chars)
     if (const auto found = m_metricsOfChars.find(chars); found != m_metricsOfChars.end())
         return found->second;
     const QFont font = charFormat(chars).font().resolve(m_document.defaultFont());
-    const QString key = font.key();
-    auto measured = m_metricsOfFonts.constFind(key);
-    if (measured == m_metricsOfFonts.constEnd())
-        measured = m_metricsOfFonts.insert(key, TextMetrics::of(font, m_limits.linePitch));
+    // Measuring a font takes some 100 us: the measures are kept for every later document. Few
+    // fonts are ever measured, as the names a document may use are limited.
+    static QHash<QString, TextMetrics> metricsOfFonts;
+    const QString key = font.key() + QLatin1Char('/') + QString::number(m_limits.linePitch);
+    auto measured = metricsOfFonts.constFind(key);
+    if (measured == metricsOfFonts.constEnd()) {
+        constexpr qsizetype MaxMeasuredFonts = 1024;
+        if (metricsOfFonts.size() >= MaxMeasuredFonts)
+            metricsOfFonts.clear();
+        measured = metricsOfFonts.insert(key, TextMetrics::of(font, m_limits.linePitch));
+    }
     if (m_metricsOfChars.size() >= MaxCachedFormats)
         m_metricsOfChars.clear();
     return m_metricsOfChars.emplace(chars, *measured).first->second;

@@ -6,7 +6,6 @@
 #include "rtftables.h"
 #include "wordbreaks.h"
 
-#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QTextCharFormat>
@@ -104,9 +103,8 @@ private:
     };
     // Formats made so far: a document uses few, and each run of text needs one.
     std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formats;
-    // Metrics of the fonts of the formats, and by font (QFont::key()): few fonts, many formats.
+    // Metrics of the fonts of the formats.
     std::unordered_map<CharProps, TextMetrics, CharPropsHash> m_metricsOfChars;
-    QHash<QString, TextMetrics> m_metricsOfFonts;
     // Font names given to formats: the layout searches the system's fonts once for each.
     QSet<QString> m_fontNames;
 };

@@ -44,7 +44,9 @@ TextMetrics TextMetrics::of(const QFont &font, double linePitch)
     // Lines holding characters of another font (Chinese in a Latin font) may be an em and a half.
     const double em = font.pixelSize() > 0 ? font.pixelSize() : measured.height();
     float widest = float(em);
-    for (char16_t c = 0; c < 128; ++c) {
+    // Control characters are dropped or handled apart; asking for them makes the font system
+    // search every font for a glyph.
+    for (char16_t c = u' '; c < 127; ++c) {
         metrics.ascii[c] = float(std::max(0.0, measured.horizontalAdvance(QChar(c))));
         widest = std::max(widest, metrics.ascii[c]);
     }
