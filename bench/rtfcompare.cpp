@@ -176,6 +176,7 @@ void addRtfBenchFigures(FigureTable &table, const std::string &rtfBench)
     const QRegularExpression rate(QStringLiteral("= ([0-9.]+) MB/s"));
     const QRegularExpression micro(QStringLiteral("in ([0-9.]+) us"));
     const QRegularExpression boxMicro(QStringLiteral(": ([0-9.]+) us"));
+    const QRegularExpression paneMilli(QStringLiteral(": ([0-9.]+) ms"));
     const QRegularExpression keptCharacters(QStringLiteral("[0-9]+ of [0-9]+ characters kept"));
     while (child.readLine(line, 600000)) {
         const QString text = QString::fromStdString(line);
@@ -191,6 +192,10 @@ void addRtfBenchFigures(FigureTable &table, const std::string &rtfBench)
                    q.hasMatch() && text.startsWith(QLatin1String("rtf question")))
             table.add("rtf_bench: its 2 KB question", 31, q.captured(1).toDouble(), NAN, "us",
                       "median of batches of 100");
+        else if (auto pane = paneMilli.match(text);
+                 pane.hasMatch() && text.startsWith(QLatin1String("passage pane")))
+            table.add("rtf_bench: passage pane, 1 MB file", 5, pane.captured(1).toDouble(), NAN,
+                      "ms", "loadFile + layout of the whole file at the pane's width");
         else if (auto b = boxMicro.match(text);
                  b.hasMatch() && text.startsWith(QLatin1String("rich-text")))
             table.add("rtf_bench: box loadFile + LineCount", 31, b.captured(1).toDouble(), NAN,
