@@ -58,9 +58,14 @@ TextMetrics TextMetrics::of(const QFont &font, double linePitch)
 
 qsizetype LayoutBudget::fit(QStringView text, const TextMetrics &metrics)
 {
-    if (m_full)
+    if (m_full || text.isEmpty())
         return 0;
     m_lineHeight = std::max<double>(m_lineHeight, metrics.lineHeight);
+    m_hasContent = true;
+    if (!withinLimits()) {
+        m_full = true;
+        return 0;
+    }
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         const double width = metrics.width(c);
@@ -69,6 +74,9 @@ qsizetype LayoutBudget::fit(QStringView text, const TextMetrics &metrics)
             m_wordWidth += width;
             ++m_wordChars;
             m_wordWidest = std::max(m_wordWidest, width);
+            // A letter adds no line while its word fits on the open line.
+            if (m_lineWidth + m_wordWidth <= m_width)
+                continue;
             break;
         case CharKind::Blank: // may hang past the line's end, as the line breaker lets it
             commitWord();
@@ -94,9 +102,8 @@ qsizetype LayoutBudget::fit(QStringView text, const TextMetrics &metrics)
             m_wordWidest = width;
             commitWord();
             break;
-        case CharKind::SecondHalf: break;
+        case CharKind::SecondHalf: continue;
         }
-        m_hasContent = true;
         if (!withinLimits()) {
             m_full = true;
             return i;
