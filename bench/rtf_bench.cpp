@@ -65,6 +65,12 @@ QByteArray questionFile()
     return rtf + "}";
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 double medianMicroseconds(int repeats, const std::function<void()> &work)
 {
     std::vector<double> times;
@@ -122,10 +128,9 @@ int main(int argc, char **argv)
     // The whole step a screen takes: load the file into a box and count its lines.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("question.rtf"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(question) != question.size())
+    const QString largePath = dir.filePath(QStringLiteral("passage.rtf"));
+    if (!writeFile(path, question) || !writeFile(largePath, large))
         return 1;
-    file.close();
     platform::RichTextBox box;
     box.setGeometryTwips(0, 0, 9000, 345);
     int lines = 0;
@@ -142,11 +147,6 @@ int main(int argc, char **argv)
         boxUs, lines);
 
     // What the RC screen's passage pane does with the large file: load it and lay all of it out.
-    const QString largePath = dir.filePath(QStringLiteral("passage.rtf"));
-    QFile largeOut(largePath);
-    if (!largeOut.open(QIODevice::WriteOnly) || largeOut.write(large) != large.size())
-        return 1;
-    largeOut.close();
     platform::RichTextBox pane;
     benchrtf::makePassagePane(pane);
     const double paneUs = medianMicroseconds(5, [&] {
