@@ -6,6 +6,7 @@
 //   QT_QPA_PLATFORM=offscreen ./hostile_bench
 #include "label.h"
 #include "richtextbox.h"
+#include "rtfreader.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -77,8 +78,10 @@ void loadIntoBox(const QString &what, const QString &path, bool passagePane)
         lines = box.LineCount();
         QApplication::processEvents();
     });
-    std::printf("%-44s %-14s %8.1f ms  %6d lines\n", qPrintable(what),
-                passagePane ? "passage pane" : "question box", ms, lines);
+    const bool cut = box.toPlainText().endsWith(platform::rtf::RestNotShownNotice);
+    std::printf("%-44s %-14s %8.1f ms  %6d lines  %s\n", qPrintable(what),
+                passagePane ? "passage pane" : "question box", ms, lines,
+                cut ? "cut, with the notice" : "whole");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "childprocess.h"
 #include "figuretable.h"
 
+#include "passagepane.h"
 #include "rtfreader.h"
 
 #include <QDirIterator>
@@ -84,14 +85,49 @@ QByteArray largeFileFrom(const QStringList &files)
     return large + "}\r\n";
 }
 
-Samples timeReader(const QByteArray &rtf, int repeats)
+// The reader as the passage pane runs it: the pane's limits, into a document with its font.
+// Timed only when the whole file is kept, so its rate compares with the converters'.
+struct ReaderRun
 {
-    Samples samples;
-    QTextDocument document;
-    platform::rtf::readRtf(rtf, document); // warm-up: fonts and codecs loaded once
+    Samples ms;
+    qsizetype kept = 0;  // characters in the document
+    qsizetype whole = 0; // characters of the file read without a budget
+    bool complete = false;
+};
+
+ReaderRun timeReader(const QByteArray &rtf, int repeats)
+{
+    ReaderRun run;
+    benchrtf::PaneReading reading;
+    run.whole = reading.wholeCharacters(rtf); // also the warm-up: fonts and codecs loaded once
+    const auto result = platform::rtf::readRtf(rtf, reading.document, reading.limits);
+    run.kept = reading.document.characterCount();
+    run.complete = !result.restLeftOut && result.picturesLeftOut == 0 && run.kept == run.whole;
+    if (!run.complete)
+        return run;
     for (int k = 0; k < repeats; ++k)
-        samples.add(millisecondsOf([&] { platform::rtf::readRtf(rtf, document); }));
-    return samples;
+        run.ms.add(
+            millisecondsOf([&] { platform::rtf::readRtf(rtf, reading.document, reading.limits); }));
+    return run;
+}
+
+std::string keptNote(const ReaderRun &run)
+{
+    return std::to_string(run.kept) + " of " + std::to_string(run.whole) + " characters kept";
+}
+
+void addReaderRows(FigureTable &table, const std::string &name, const ReaderRun &run, double mb)
+{
+    if (!run.complete) {
+        table.add(name, 0, NAN, NAN, "", keptNote(run) + ": content dropped, no rate");
+    } else if (mb > 0) {
+        table.add(name, run.ms.count(), mb / (run.ms.median() / 1000), mb / (run.ms.p99() / 1000),
+                  "MB/s",
+                  keptNote(run) + "; passage pane's limits; p99 column: 99th-percentile rate");
+    } else {
+        table.add(name, run.ms.count(), run.ms.median() * 1000, run.ms.p99() * 1000, "us",
+                  keptNote(run) + "; passage pane's limits");
+    }
 }
 
 bool installed(const std::string &program)
@@ -130,7 +166,8 @@ void timeConverter(FigureTable &table, const std::string &name,
                   "whole process, start-up included");
 }
 
-// rtf_bench prints "... = 40.3 MB/s ..." and "... read in 22.8 us ..." (medians).
+// rtf_bench prints "... = 40.3 MB/s ..., N of N characters kept" (or "no rate" when content
+// was dropped) and "... read in 22.8 us ..." (medians).
 void addRtfBenchFigures(FigureTable &table, const std::string &rtfBench)
 {
     benchsupport::ChildProcess child({rtfBench}, benchsupport::ChildProcess::Stdout::Capture,
@@ -139,15 +176,26 @@ void addRtfBenchFigures(FigureTable &table, const std::string &rtfBench)
     const QRegularExpression rate(QStringLiteral("= ([0-9.]+) MB/s"));
     const QRegularExpression micro(QStringLiteral("in ([0-9.]+) us"));
     const QRegularExpression boxMicro(QStringLiteral(": ([0-9.]+) us"));
+    const QRegularExpression paneMilli(QStringLiteral(": ([0-9.]+) ms"));
+    const QRegularExpression keptCharacters(QStringLiteral("[0-9]+ of [0-9]+ characters kept"));
     while (child.readLine(line, 600000)) {
         const QString text = QString::fromStdString(line);
-        if (auto m = rate.match(text); m.hasMatch() && text.startsWith(QLatin1String("rtf large")))
-            table.add("rtf_bench: its 1 MB file", 15, m.captured(1).toDouble(), NAN, "MB/s",
-                      "the RTF reader's own benchmark, median only");
-        else if (auto q = micro.match(text);
-                 q.hasMatch() && text.startsWith(QLatin1String("rtf question")))
+        if (text.startsWith(QLatin1String("rtf large"))) {
+            const auto m = rate.match(text);
+            const auto kept = keptCharacters.match(text);
+            table.add("rtf_bench: its 1 MB file", m.hasMatch() ? 15 : 0,
+                      m.hasMatch() ? m.captured(1).toDouble() : NAN, NAN, "MB/s",
+                      (kept.hasMatch() ? kept.captured(0).toStdString() + "; " : std::string()) +
+                          (m.hasMatch() ? "the RTF reader's own benchmark, median only"
+                                        : "content dropped, no rate"));
+        } else if (auto q = micro.match(text);
+                   q.hasMatch() && text.startsWith(QLatin1String("rtf question")))
             table.add("rtf_bench: its 2 KB question", 31, q.captured(1).toDouble(), NAN, "us",
                       "median of batches of 100");
+        else if (auto pane = paneMilli.match(text);
+                 pane.hasMatch() && text.startsWith(QLatin1String("passage pane")))
+            table.add("rtf_bench: passage pane, 1 MB file", 5, pane.captured(1).toDouble(), NAN,
+                      "ms", "loadFile + layout of the whole file at the pane's width");
         else if (auto b = boxMicro.match(text);
                  b.hasMatch() && text.startsWith(QLatin1String("rich-text")))
             table.add("rtf_bench: box loadFile + LineCount", 31, b.captured(1).toDouble(), NAN,
@@ -171,13 +219,10 @@ void compareRtf(const RtfComparePlan &plan, FigureTable &table)
     writeAll(largePath, large);
     const double largeMb = double(large.size()) / 1e6;
 
-    const Samples largeMs = timeReader(large, 21);
-    table.add("reader: " + std::to_string(large.size() / 1024) + " KB sample file", largeMs.count(),
-              largeMb / (largeMs.median() / 1000), largeMb / (largeMs.p99() / 1000), "MB/s",
-              "in-process into a QTextDocument; p99 column: 99th-percentile time's rate");
-    const Samples questionMs = timeReader(question, 501);
-    table.add("reader: " + std::to_string(question.size()) + " B sample file", questionMs.count(),
-              questionMs.median() * 1000, questionMs.p99() * 1000, "us", "in-process");
+    addReaderRows(table, "reader: " + std::to_string(large.size() / 1024) + " KB sample file",
+                  timeReader(large, 21), largeMb);
+    addReaderRows(table, "reader: " + std::to_string(question.size()) + " B sample file",
+                  timeReader(question, 501), 0);
 
     const struct
     {

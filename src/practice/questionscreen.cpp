@@ -45,6 +45,7 @@ QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownTy
     Image3 = control<Image>(QStringLiteral("Image3"));
     Image4 = control<Image>(QStringLiteral("Image4"));
     m_questionBox = control<platform::RichTextBox>(questionBoxName);
+    OptionLayout::UseQuestionLinePitch(*m_questionBox);
     for (int k = 0; k < 5; ++k) {
         m_optionTexts[k] = control<Label>(QStringLiteral("Label%1").arg(k + 1));
         m_options[k] = control<platform::OptionButton>(QStringLiteral("Option1(%1)").arg(k + 1));

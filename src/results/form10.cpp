@@ -28,6 +28,7 @@ Form10::Form10() : ReviewScreen(QStringLiteral(":/layouts/form10.json"))
 {
     RichTextBox1 = control<platform::RichTextBox>(QStringLiteral("RichTextBox1"));
     RichTextBox2 = control<platform::RichTextBox>(QStringLiteral("RichTextBox2"));
+    OptionLayout::UseQuestionLinePitch(*RichTextBox2);
 }
 
 void Form10::Form_Load()

@@ -7,6 +7,7 @@
 QuestionReview::QuestionReview(const QString &layoutResource) : ReviewScreen(layoutResource)
 {
     RichTextBox1 = control<platform::RichTextBox>(QStringLiteral("RichTextBox1"));
+    OptionLayout::UseQuestionLinePitch(*RichTextBox1);
 }
 
 void QuestionReview::Form_Load()

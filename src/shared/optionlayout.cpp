@@ -22,6 +22,11 @@ QString Letter(int k)
     return QString(QChar(u'A' + k));
 }
 
+void UseQuestionLinePitch(platform::RichTextBox &box)
+{
+    box.setLinePitchTwips(LineHeightTwips);
+}
+
 void FitQuestionBox(platform::RichTextBox &box)
 {
     box.setHeightTwips(Public::LineCount(box) * LineHeightTwips);

@@ -19,7 +19,7 @@ class Variant;
 // question box after every question is loaded, on the question and the review screens.
 namespace OptionLayout {
 
-constexpr double LineHeightTwips = platform::RichTextBox::DefaultLinePitchTwips; // 345
+constexpr double LineHeightTwips = 345;      // every line of a question box, 23 px
 constexpr double OptionSpacingTwips = 270;   // between the box and label 1, and between labels
 constexpr double OptionButtonDropTwips = 50; // a button stands this far below its label's top
 
@@ -29,6 +29,10 @@ using Buttons = std::array<platform::OptionButton *, 5>;
 // The letter of option k (0 to 4): "A" to "E", as the option text columns are named and the
 // 做题记录 column stores an answer.
 QString Letter(int k);
+
+// Every line of the question box LineHeightTwips high, for the files it loads from now on: the
+// screens set it up once.
+void UseQuestionLinePitch(platform::RichTextBox &box);
 
 // The question box made as high as its text's lines, each LineHeightTwips.
 void FitQuestionBox(platform::RichTextBox &box);

@@ -4,19 +4,30 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QSet>
+#include <QTextLayout>
 #include <QTextBoundaryFinder>
 #include <QTextFragment>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 using rtftest::read;
 
 namespace {
 
 constexpr int PassagePaneWidth = 7335 / 15; // pixels
-const platform::rtf::RtfLimits Limits;
+
+// The limits the passage pane reads with: its width less a scroll bar, natural line heights.
+platform::rtf::RtfLimits passagePane(int width = PassagePaneWidth - 16)
+{
+    platform::rtf::RtfLimits limits;
+    limits.layoutWidth = width;
+    return limits;
+}
+const platform::rtf::RtfLimits Limits = passagePane();
+const QString Notice = platform::rtf::RestNotShownNotice.toString();
 
 QByteArray repeated(const QByteArray &piece, int times)
 {
@@ -53,45 +64,76 @@ qsizetype longestUnbrokenRun(const QString &text)
     return longest;
 }
 
-TEST(RtfLayoutCost, HugeFontsOverThousandsOfParagraphsStayWithinTheBudget)
+TEST(RtfLayoutCost, HugeFontsOverThousandsOfParagraphsShowAt72Points)
 {
-    const auto document = read("{\\rtf1\\ansi\\fs3276 " + repeated("x\\par\n", 4000) + "}");
+    const auto document = read("{\\rtf1\\ansi\\fs3276 " + repeated("x\\par\n", 4000) + "}", Limits);
     // Checked before the layout: with 1638-point lines it would not come back.
     ASSERT_LE(largestPixelSize(*document), 96); // 72 points
-    EXPECT_GT(document->blockCount(), 3000);    // most of it is kept
+    EXPECT_EQ(document->blockCount(), 4000);
+    EXPECT_FALSE(document->toPlainText().contains(Notice));
     EXPECT_LE(heightAtPassageWidth(*document), Limits.maxLayoutHeight);
 }
 
-TEST(RtfLayoutCost, ParagraphsAndSpacingPastTheBudgetAreLeftOut)
+TEST(RtfLayoutCost, ContentPastTheBudgetIsLeftOutWithANotice)
 {
     const struct
     {
         const char *what;
         QByteArray rtf;
     } cases[] = {
-        {"short paragraphs", repeated("x\\par\n", 100000)},
+        {"short paragraphs", repeated("x\\par\n", 200000)},
         {"paragraph spacing", repeated("\\sb31680\\sa31680 x\\par\n", 1000)},
         {"line breaks", "x" + repeated("\\line x", 100000)},
+        {"a word of a million characters", repeated("{\\b aaaaa}{\\i bbbbb}", 100000)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        const auto document = read("{\\rtf1\\ansi " + c.rtf + "}");
-        const QString text = document->toPlainText();
-        ASSERT_LT(text.size(), 100000); // checked before the layout
-        EXPECT_TRUE(text.startsWith(QStringLiteral("x")));
-        EXPECT_LE(heightAtPassageWidth(*document), Limits.maxLayoutHeight);
+        QTextDocument document;
+        const auto result = platform::rtf::readRtf("{\\rtf1\\ansi " + c.rtf + "}", document,
+                                                   Limits);
+        const QString text = document.toPlainText();
+        ASSERT_LT(text.size(), 200000); // checked before the layout
+        EXPECT_TRUE(result.restLeftOut);
+        EXPECT_TRUE(text.startsWith(QStringLiteral("x")) || text.startsWith(QStringLiteral("a")));
+        EXPECT_TRUE(text.endsWith(QStringLiteral("\n") + Notice));
+        EXPECT_LE(heightAtPassageWidth(document), Limits.maxLayoutHeight);
+        document.documentLayout()->documentSize();
+        EXPECT_LE(document.lastBlock().previous().layout()->lineCount(), Limits.maxParagraphLines);
+    }
+}
+
+TEST(RtfLayoutCost, TheBudgetCountsLinesAsWrappedAtTheWidth)
+{
+    QByteArray paragraphs;
+    for (int i = 0; i < 300; ++i)
+        paragraphs += "Paragraph " + QByteArray::number(i) + " has words that wrap. \\par ";
+    platform::rtf::RtfLimits narrow = passagePane(120);
+    platform::rtf::RtfLimits wide = passagePane(400);
+    narrow.maxLayoutHeight = wide.maxLayoutHeight = 4000;
+    const QString narrowText = read("{\\rtf1\\ansi " + paragraphs + "}", narrow)->toPlainText();
+    const QString wideText = read("{\\rtf1\\ansi " + paragraphs + "}", wide)->toPlainText();
+    EXPECT_TRUE(narrowText.endsWith(Notice));
+    EXPECT_TRUE(wideText.endsWith(Notice));
+    EXPECT_LT(narrowText.size() * 2, wideText.size()); // some 3 lines a paragraph against 1
+
+    // What is kept fits the height when laid out at its width.
+    for (const auto &[limits, text] : {std::pair{narrow, narrowText}, std::pair{wide, wideText}}) {
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        platform::rtf::readRtf("{\\rtf1\\ansi " + paragraphs + "}", document, limits);
+        document.setTextWidth(limits.layoutWidth);
+        EXPECT_LE(document.documentLayout()->documentSize().height(), limits.maxLayoutHeight);
+        EXPECT_GT(document.documentLayout()->documentSize().height(), limits.maxLayoutHeight / 2);
     }
 }
 
 TEST(RtfLayoutCost, OverlongWordsGetBreaksAndKeepTheirCharacters)
 {
-    // One word of a million characters, in two formats that alternate.
-    const auto word = read("{\\rtf1\\ansi " + repeated("{\\b aaaaa}{\\i bbbbb}", 100000) + "}");
+    const auto word = read("{\\rtf1\\ansi " + repeated("{\\b aaaaa}{\\i bbbbb}", 100000) + "}",
+                           Limits);
     const QString text = word->toPlainText();
     EXPECT_GT(text.size(), 20000);
-    EXPECT_LE(text.size() * 24, Limits.maxLayoutHeight * 101 / 100); // breaks are extra
     EXPECT_LE(longestUnbrokenRun(text), 201); // 200 characters and the break after them
-    EXPECT_LE(heightAtPassageWidth(*word), Limits.maxLayoutHeight);
 
     // Characters outside the basic plane stay whole; words of ordinary length stay unbroken.
     const QString face = QString::fromUcs4(U"\U0001F600");
@@ -99,7 +141,7 @@ TEST(RtfLayoutCost, OverlongWordsGetBreaksAndKeepTheirCharacters)
     EXPECT_EQ(faces->toPlainText().remove(QChar(0x200B)), face.repeated(300));
     const QString plain = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis ")
                               .repeated(50);
-    EXPECT_EQ(read("{\\rtf1\\ansi " + plain.toUtf8() + "}")->toPlainText(), plain);
+    EXPECT_EQ(read("{\\rtf1\\ansi " + plain.toUtf8() + "}", Limits)->toPlainText(), plain);
 }
 
 TEST(RtfLayoutCost, ThousandsOfFontsShowInAFewDozenFamilies)

@@ -30,7 +30,8 @@ TEST(RtfDestinations, OnlyBodyTextIsShown)
         {R"({\rtf1{\*\unknowndest{\b x}}a{\unknownword b}})", "ab"},
         {R"({\rtf1{\header H}{\footer F}{\footnote N}a})", "a"},
         {R"({\rtf1{\field{\*\fldinst HYPERLINK "x"}{\fldrslt link}}})", "link"},
-        {R"({\rtf1{\*\shppict{\pict\pngblip 00}}{\nonshppict{\pict\wmetafile8 0102}}a})", "a"},
+        {R"({\rtf1{\*\shppict{\pict\pngblip 00}}{\nonshppict{\pict\wmetafile8 0102}}a})",
+         "［图片无法读取，未显示］a"},
         {R"({\rtf1{\listtext 1.\tab}a})", "1.\ta"},
         {R"({\rtf1{\*\bkmkstart m}a{\*\bkmkend m}})", "a"},
         {R"({\rtf1\* a})", " a"}, // a \* not at a group start changes nothing
@@ -172,22 +173,28 @@ TEST(RtfPictures, BinaryDataAndNaturalSize)
     EXPECT_EQ(doc->lastBlock().text().right(1), QStringLiteral("x"));
 }
 
-TEST(RtfPictures, OtherKindsAndBrokenDataAreLeftOut)
+TEST(RtfPictures, OtherKindsAreLeftOutAndBrokenDataLeavesAMark)
 {
-    const QByteArray cases[] = {
-        R"({\rtf1 a{\pict\wmetafile8\picw10\pich10 010009000003}b})",
-        R"({\rtf1 a{\pict\emfblip 0100000088}b})",
-        R"({\rtf1 a{\pict\pngblip 89504e470d0a1a0a0000}b})", // cut-off PNG
-        R"({\rtf1 a{\pict\pngblip}b})",
+    const struct
+    {
+        QByteArray rtf;
+        const char *text;
+    } cases[] = {
+        {R"({\rtf1 a{\pict\wmetafile8\picw10\pich10 010009000003}b})", "ab"},
+        {R"({\rtf1 a{\pict\emfblip 0100000088}b})", "ab"},
+        {R"({\rtf1 a{\pict\pngblip 89504e470d0a1a0a0000}b})",
+         "a［图片无法读取，未显示］b"}, // cut off
+        {R"({\rtf1 a{\pict\pngblip}b})", "a［图片无法读取，未显示］b"},
+        {R"({\rtf1 a{\pict\jpegblip ffd8ffe000}b})", "a［图片无法读取，未显示］b"},
     };
-    for (const QByteArray &rtf : cases) {
-        const auto doc = read(rtf);
-        EXPECT_FALSE(firstImage(*doc).has_value()) << rtf.constData();
-        EXPECT_EQ(doc->toPlainText(), QStringLiteral("ab")) << rtf.constData();
+    for (const auto &c : cases) {
+        const auto doc = read(c.rtf);
+        EXPECT_FALSE(firstImage(*doc).has_value()) << c.rtf.constData();
+        EXPECT_EQ(doc->toPlainText(), QString::fromUtf8(c.text)) << c.rtf.constData();
     }
 }
 
-TEST(RtfPictures, PicturesOverTheLimitsAreLeftOut)
+TEST(RtfPictures, PicturesOverTheLimitsLeaveAMark)
 {
     const QByteArray hex = hexOf(encodedImage("PNG", QSize(100, 100)));
     platform::rtf::RtfLimits bytes;
@@ -197,9 +204,12 @@ TEST(RtfPictures, PicturesOverTheLimitsAreLeftOut)
     platform::rtf::RtfLimits total;
     total.maxTotalPicturePixels = 15000; // room for one of the two
     const QByteArray rtf = "{\\rtf1{\\pict\\pngblip " + hex + "}{\\pict\\pngblip " + hex + "}}";
-    EXPECT_FALSE(firstImage(*read(rtf, bytes)).has_value());
-    EXPECT_FALSE(firstImage(*read(rtf, pixels)).has_value());
-    EXPECT_EQ(read(rtf, total)->toPlainText(), QStringLiteral("\uFFFC"));
+    const QString mark = platform::rtf::PictureTooLargeMark.toString();
+    EXPECT_EQ(read(rtf, bytes)->toPlainText(), mark + mark);
+    EXPECT_EQ(read(rtf, pixels)->toPlainText(), mark + mark);
+    EXPECT_EQ(read(rtf, total)->toPlainText(), QStringLiteral("\uFFFC") + mark);
+    QTextDocument document;
+    EXPECT_EQ(platform::rtf::readRtf(rtf, document, total).picturesLeftOut, 1);
 }
 
 } // namespace

@@ -126,7 +126,7 @@ void RichTextBox::loadFile(const QString &path)
                                .arg(MaxFileBytes));
     const QByteArray bytes = file.read(MaxFileBytes); // the file may have grown since
 
-    rtf::readRtf(bytes, *document());
+    rtf::readRtf(bytes, *document(), readingLimits());
     document()->setDocumentMargin(0);
     applyLinePitch();
     m_path = path;
@@ -182,6 +182,18 @@ void RichTextBox::applyLinePitch()
         cursor.mergeBlockFormat(holdsPicture(block) ? noSpacing : pitch);
     }
     cursor.endEditBlock();
+}
+
+rtf::RtfLimits RichTextBox::readingLimits() const
+{
+    rtf::RtfLimits limits;
+    limits.layoutWidth = layoutWidth();
+    // A bar that shows when the text is long takes its width from the text.
+    if (scrollBarsVertical() && verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn &&
+        !verticalScrollBar()->isVisible())
+        limits.layoutWidth -= verticalScrollBar()->sizeHint().width();
+    limits.linePitch = m_linePitchTwips / TwipsPerPixel;
+    return limits;
 }
 
 // The width the text is laid out at: the viewport's, which a hidden box has not been given yet.

@@ -6,6 +6,10 @@
 
 class QTextFrame;
 
+namespace platform::rtf {
+struct RtfLimits; // rtfreader.h
+}
+
 namespace platform {
 
 // A read-only rich-text box that loads RTF files. Geometry in twips (see twips.h).
@@ -35,8 +39,8 @@ public:
     // table or a line with a picture counts the pitches its height takes.
     int LineCount() const;
 
-    // A vertical scroll bar shown when the text is longer than the box (the passage pane);
-    // without it (the default, question boxes) the box never scrolls by a bar.
+    // A vertical scroll bar shown when the text is longer than the box; without it (the default)
+    // the box never scrolls by a bar.
     void setScrollBarsVertical(bool on);
     bool scrollBarsVertical() const;
 
@@ -44,6 +48,11 @@ public:
     // natural heights and keeps the files' paragraph spacing.
     void setLinePitchTwips(double twips);
     double linePitchTwips() const { return m_linePitchTwips; }
+
+    // What loadFile lets a file cost: the reader's limits at the box's present width, scroll bar
+    // and line pitch. Content past them is left out with a line that says so. (Callers include
+    // rtfreader.h.)
+    rtf::RtfLimits readingLimits() const;
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -29,7 +29,7 @@ Dispatcher::Dispatcher(QTextDocument &document, const RtfLimits &limits)
     m_stack.emplace_back();
 }
 
-void Dispatcher::run(std::string_view input)
+RtfReadResult Dispatcher::run(std::string_view input)
 {
     Tokenizer tokenizer(input, m_limits);
     while (!m_done && !m_builder.full()) {
@@ -47,6 +47,8 @@ void Dispatcher::run(std::string_view input)
     }
     flushBytes();
     m_builder.finish(state().para);
+    m_result.restLeftOut = m_builder.full();
+    return m_result;
 }
 
 void Dispatcher::groupStart()
@@ -389,11 +391,23 @@ void Dispatcher::finishPicture()
     const std::unique_ptr<PictureData> picture = std::move(m_picture);
     if (!picture)
         return;
-    const QImage image = picture->decode(m_limits.maxTotalPicturePixels - m_picturePixels);
-    if (image.isNull())
-        return;
-    m_picturePixels += static_cast<qint64>(image.width()) * image.height();
+    const PictureData::Decoded decoded = picture->decode(m_limits.maxTotalPicturePixels -
+                                                         m_picturePixels);
     flushBytes();
+    switch (decoded.fault) {
+    case PictureData::Fault::None: break;
+    case PictureData::Fault::OtherKind: return; // metafiles and bitmaps: see rtfpicture.h
+    case PictureData::Fault::TooLarge:
+    case PictureData::Fault::Unreadable:
+        // A mark in its place, so the reader sees something is missing.
+        ++m_result.picturesLeftOut;
+        m_builder.appendText(decoded.fault == PictureData::Fault::TooLarge ? PictureTooLargeMark
+                                                                           : PictureUnreadableMark,
+                             state().chars, state().para.inTable);
+        return;
+    }
+    const QImage &image = decoded.image;
+    m_picturePixels += static_cast<qint64>(image.width()) * image.height();
     m_builder.appendImage(image, picture->displaySize(image), state().para.inTable);
 }
 

@@ -27,7 +27,7 @@ class Dispatcher
 public:
     Dispatcher(QTextDocument &document, const RtfLimits &limits);
 
-    void run(std::string_view input);
+    RtfReadResult run(std::string_view input);
 
 private:
     GroupState &state() { return m_stack.back(); }
@@ -79,6 +79,7 @@ private:
 
     std::unique_ptr<PictureData> m_picture;
     qint64 m_picturePixels = 0;
+    RtfReadResult m_result;
 };
 
 } // namespace platform::rtf

@@ -8,23 +8,12 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace platform::rtf {
 
 namespace {
-
-QFont::StyleHint styleHint(FontFamily family)
-{
-    switch (family) {
-    case FontFamily::Roman: return QFont::Serif;
-    case FontFamily::Swiss: return QFont::SansSerif;
-    case FontFamily::Modern: return QFont::TypeWriter;
-    case FontFamily::Script: return QFont::Cursive;
-    case FontFamily::Decor: return QFont::Decorative;
-    case FontFamily::Any: break;
-    }
-    return QFont::AnyStyle;
-}
 
 // Drops what QTextDocument would read as structure (line ends, frame marks, object marks) and
 // other control characters; a surrogate without its partner becomes U+FFFD.
@@ -49,52 +38,53 @@ void cleanText(QString &text)
     text.truncate(out);
 }
 
-// Font sizes in pixels at 96 dpi, as the program's other fonts: 12 pt is 16 px on any display.
-int pixelSize(int halfPoints)
+// The spacing a paragraph adds, in pixels.
+double paragraphSpacing(const ParaProps &para)
 {
-    return std::max(1, (halfPoints * 2 + 1) / 3);
+    return (para.spaceBefore + para.spaceAfter) / TwipsPerPixel;
 }
 
-// The tallest a line of text of this size can be: the size and a half covers the line spacing of
-// the fonts in use; 24 pixels the fixed line pitch of the question boxes.
-qint64 lineHeight(const CharProps &chars)
+// The narrowest column of a table whose cells end at `boundaries` (twips), in a box `width`
+// pixels wide, less cell padding and borders.
+double narrowestColumn(const std::vector<int> &boundaries, double width)
 {
-    return std::max(24, pixelSize(chars.halfPoints) * 3 / 2);
+    double narrowest = width;
+    int left = 0;
+    for (const int right : boundaries) {
+        narrowest = std::min(narrowest, std::max(right - left, 15) / TwipsPerPixel);
+        left = std::max(left, right);
+    }
+    return std::max(0.0, narrowest - 6);
 }
-
-// The most a paragraph or cell end adds: an empty line and the paragraph's spacing.
-qint64 paragraphEndHeight(const CharProps &chars, const ParaProps &para)
-{
-    return lineHeight(chars) +
-           static_cast<qint64>((para.spaceBefore + para.spaceAfter) / TwipsPerPixel);
-}
-
-// Qt hashes a format's list of font families by its type alone, so formats that differ only in
-// their font share one bucket of the document's format collection, and each new run would be
-// compared with every format made before it. The family name as text keeps them apart.
-constexpr int FontNameKey = QTextFormat::UserProperty + 1;
 
 } // namespace
 
 DocumentBuilder::DocumentBuilder(QTextDocument &document, const DocumentTables &tables,
                                  const RtfLimits &limits)
-    : m_document(document), m_cursor(&document), m_tables(tables), m_limits(limits)
-{}
+    : m_document(document), m_cursor(&document), m_tables(tables), m_limits(limits),
+      m_budget(limits.layoutWidth, limits.maxLayoutHeight, limits.maxLayoutLines,
+               limits.maxParagraphLines)
+{
+    // Room for the notice, should it be needed.
+    constexpr qint64 Unlimited = std::numeric_limits<qint64>::max();
+    LayoutBudget notice(limits.layoutWidth, Unlimited, Unlimited, Unlimited);
+    const TextMetrics &plain = metrics(CharProps{});
+    notice.fit(RestNotShownNotice, plain);
+    notice.endParagraph(plain, 0);
+    m_budget.reserve(static_cast<qint64>(std::ceil(notice.height())), notice.lines());
+}
 
 void DocumentBuilder::appendText(QStringView text, const CharProps &chars, bool inTable)
 {
-    if (text.isEmpty() || m_full)
+    if (text.isEmpty() || full())
         return;
-    // Each character may take a line of its own: what does not fit the budget is left out.
-    const qint64 fits = (m_limits.maxLayoutHeight - m_layoutHeight) / lineHeight(chars);
-    if (fits < text.size()) {
-        qsizetype kept = std::max<qint64>(fits, 0);
+    m_budget.setWidth(budgetWidth(inTable));
+    if (const qsizetype fits = m_budget.fit(text, metrics(chars)); fits < text.size()) {
+        qsizetype kept = fits;
         if (kept > 0 && text[kept - 1].isHighSurrogate())
             --kept;
         text = text.first(kept);
-        m_full = true;
     }
-    m_layoutHeight += text.size() * lineHeight(chars);
     if (text.isEmpty())
         return;
     if (!m_run.isEmpty() && (chars != m_runChars || wantsTable(inTable) != (m_table != nullptr)))
@@ -108,7 +98,7 @@ void DocumentBuilder::appendText(QStringView text, const CharProps &chars, bool 
 
 void DocumentBuilder::appendImage(const QImage &image, QSizeF size, bool inTable)
 {
-    if (!spend(static_cast<qint64>(size.height()) + 24))
+    if (!m_budget.fitPicture(size.height()))
         return;
     flushRun();
     m_breaks.endRun();
@@ -124,7 +114,7 @@ void DocumentBuilder::appendImage(const QImage &image, QSizeF size, bool inTable
 
 void DocumentBuilder::endParagraph(const CharProps &chars, const ParaProps &para)
 {
-    if (!spend(paragraphEndHeight(chars, para)))
+    if (!fitsParagraphEnd(chars, para))
         return;
     flushRun();
     m_breaks.endRun();
@@ -150,7 +140,7 @@ void DocumentBuilder::endCell(const CharProps &chars, const ParaProps &para)
         appendText(u"\t", chars, false);
         return;
     }
-    if (!spend(paragraphEndHeight(chars, para)))
+    if (!fitsParagraphEnd(chars, para))
         return;
     flushRun();
     m_breaks.endRun();
@@ -178,17 +168,37 @@ void DocumentBuilder::finish(const ParaProps &para)
         removeSpareRows();
     else if (!m_paragraphPending)
         m_cursor.setBlockFormat(blockFormat(para));
+    if (full())
+        appendRestNotice();
 }
 
-// Counts `pixels` against the layout budget; false, and nothing more kept, when they do not fit.
-bool DocumentBuilder::spend(qint64 pixels)
+bool DocumentBuilder::fitsParagraphEnd(const CharProps &chars, const ParaProps &para)
 {
-    if (m_full || m_layoutHeight + pixels > m_limits.maxLayoutHeight) {
-        m_full = true;
-        return false;
-    }
-    m_layoutHeight += pixels;
-    return true;
+    m_budget.setWidth(budgetWidth(para.inTable));
+    return m_budget.endParagraph(metrics(chars), paragraphSpacing(para));
+}
+
+// The width text is counted at: the box's, or in a table its narrowest column's.
+double DocumentBuilder::budgetWidth(bool inTable) const
+{
+    if (!wantsTable(inTable))
+        return m_limits.layoutWidth;
+    if (m_table)
+        return m_cellWidth;
+    const auto columns = static_cast<double>(std::max<std::size_t>(1, m_cellBoundaries.size()));
+    return narrowestColumn(m_cellBoundaries, m_limits.layoutWidth / columns);
+}
+
+void DocumentBuilder::appendRestNotice()
+{
+    if (m_table)
+        leaveTable();
+    const QTextCharFormat plain = charFormat(CharProps{});
+    if (m_paragraphPending || m_cursor.block().length() > 1)
+        m_cursor.insertBlock(QTextBlockFormat(), plain);
+    else
+        m_cursor.setBlockFormat(QTextBlockFormat());
+    m_cursor.insertText(RestNotShownNotice.toString(), plain);
 }
 
 void DocumentBuilder::flushRun()
@@ -257,6 +267,7 @@ void DocumentBuilder::enterTable()
 
     m_paragraphPending = false; // the table itself ends the paragraph before it
     m_table = m_cursor.insertTable(1, columns, format);
+    m_cellWidth = narrowestColumn(m_cellBoundaries, m_limits.layoutWidth / columns);
     m_cellCount += columns;
     m_row = 0;
     m_column = 0;
@@ -310,6 +321,7 @@ void DocumentBuilder::nextCell()
     } else if (m_table->columns() < m_limits.maxTableColumns &&
                m_cellCount + m_row + 1 <= m_limits.maxTableCells) {
         m_table->appendColumns(1);
+        m_cellWidth = std::min(m_cellWidth, m_limits.layoutWidth / m_table->columns());
         m_cellCount += m_row + 1;
         ++m_column;
         moveToCell();
@@ -323,73 +335,6 @@ void DocumentBuilder::moveToCell()
 {
     m_cursor = m_table->cellAt(m_row, m_column).firstCursorPosition();
     m_paragraphPending = false;
-}
-
-std::size_t DocumentBuilder::CharPropsHash::operator()(const CharProps &chars) const noexcept
-{
-    const std::size_t flags = (chars.bold ? 1 : 0) | (chars.italic ? 2 : 0) |
-                              (chars.underline ? 4 : 0) | (chars.strike ? 8 : 0) |
-                              (chars.hidden ? 16 : 0) |
-                              (static_cast<std::size_t>(chars.position) << 5);
-    return qHashMulti(0, flags, chars.font, chars.halfPoints, chars.foreground, chars.background);
-}
-
-QTextCharFormat DocumentBuilder::charFormat(const CharProps &chars)
-{
-    constexpr std::size_t MaxCachedFormats = 256;
-    if (const auto found = m_formats.find(chars); found != m_formats.end())
-        return found->second;
-    if (m_formats.size() >= MaxCachedFormats)
-        m_formats.clear();
-
-    QTextCharFormat format;
-    if (const FontEntry *font = m_tables.font(chars.font); font && usesFontName(font->name)) {
-        format.setFontFamilies(QStringList{font->name});
-        format.setFontStyleHint(styleHint(font->family));
-        format.setProperty(FontNameKey, font->name);
-    }
-    format.setProperty(QTextFormat::FontPixelSize, pixelSize(chars.halfPoints));
-    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(chars.italic);
-    format.setFontUnderline(chars.underline);
-    format.setFontStrikeOut(chars.strike);
-    if (chars.position == VerticalPosition::Superscript)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (chars.position == VerticalPosition::Subscript)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    if (const QColor color = m_tables.color(chars.foreground); color.isValid())
-        format.setForeground(color);
-    if (const QColor color = m_tables.color(chars.background); color.isValid())
-        format.setBackground(color);
-
-    m_formats.emplace(chars, format);
-    return format;
-}
-
-// Whether runs may name this font: each name costs the layout a search of the system's fonts,
-// so past RtfLimits::maxFontNames names the text shows in the default font.
-bool DocumentBuilder::usesFontName(const QString &name)
-{
-    if (name.isEmpty())
-        return false;
-    if (m_fontNames.contains(name))
-        return true;
-    if (m_fontNames.size() >= m_limits.maxFontNames)
-        return false;
-    m_fontNames.insert(name);
-    return true;
-}
-
-QTextBlockFormat DocumentBuilder::blockFormat(const ParaProps &para) const
-{
-    QTextBlockFormat format;
-    format.setAlignment(para.alignment);
-    format.setLeftMargin(para.leftIndent / TwipsPerPixel);
-    format.setRightMargin(para.rightIndent / TwipsPerPixel);
-    format.setTextIndent(para.firstLineIndent / TwipsPerPixel);
-    format.setTopMargin(para.spaceBefore / TwipsPerPixel);
-    format.setBottomMargin(para.spaceAfter / TwipsPerPixel);
-    return format;
 }
 
 } // namespace platform::rtf

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rtflayoutbudget.h"
 #include "rtfreader.h"
 #include "rtfstate.h"
 #include "rtftables.h"
@@ -22,6 +23,8 @@ namespace platform::rtf {
 // into runs of one format and inserted a run at a time. A \par only marks the paragraph as ended:
 // its new block is made when more content follows, so the paragraph mark that ends every RTF
 // file leaves no empty line behind. Tables are made from \intbl paragraphs, \cell and \row.
+// Content is kept while it fits the layout budget (RtfLimits::maxLayoutHeight); what follows is
+// left out, and a last line says so.
 class DocumentBuilder
 {
 public:
@@ -37,16 +40,24 @@ public:
     void endRow(const CharProps &chars, const ParaProps &para);
 
     // The font or colour table changed: formats made so far may be stale.
-    void tablesChanged() { m_formats.clear(); }
+    void tablesChanged()
+    {
+        m_formats.clear();
+        m_metricsOfChars.clear();
+    }
 
-    // Writes the last run; the last paragraph takes `para` unless a \par already ended it.
+    // Writes the last run; the last paragraph takes `para` unless a \par already ended it. When
+    // content was left out, the notice ends the document.
     void finish(const ParaProps &para);
 
-    // The layout budget (RtfLimits::maxLayoutHeight) is spent: nothing more is kept.
-    bool full() const { return m_full; }
+    // The layout budget is spent: nothing more is kept.
+    bool full() const { return m_budget.full(); }
 
 private:
-    bool spend(qint64 pixels);
+    bool fitsParagraphEnd(const CharProps &chars, const ParaProps &para);
+    double budgetWidth(bool inTable) const;
+    const TextMetrics &metrics(const CharProps &chars);
+    void appendRestNotice();
     void flushRun();
     bool wantsTable(bool inTable) const;
     void prepareForContent(bool inTable);
@@ -79,12 +90,12 @@ private:
     bool m_tablesExhausted = false;
     qint64 m_cellCount = 0;            // cells of the rows begun so far
     std::vector<int> m_cellBoundaries; // \cellx of the row being defined, in twips
+    double m_cellWidth = 0;            // the narrowest column of the table, in pixels
 
     int m_imageCount = 0;
 
     WordBreaks m_breaks;
-    qint64 m_layoutHeight = 0; // the most the content kept so far can take, in pixels
-    bool m_full = false;
+    LayoutBudget m_budget;
 
     struct CharPropsHash
     {
@@ -92,6 +103,8 @@ private:
     };
     // Formats made so far: a document uses few, and each run of text needs one.
     std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formats;
+    // Metrics of the fonts of the formats.
+    std::unordered_map<CharProps, TextMetrics, CharPropsHash> m_metricsOfChars;
     // Font names given to formats: the layout searches the system's fonts once for each.
     QSet<QString> m_fontNames;
 };

@@ -107,25 +107,29 @@ void PictureData::appendBinary(std::string_view bytes)
         m_data.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-QImage PictureData::decode(qint64 pixelBudget) const
+PictureData::Decoded PictureData::decode(qint64 pixelBudget) const
 {
-    if (m_overflow || m_data.isEmpty() || (m_kind != Kind::Png && m_kind != Kind::Jpeg))
-        return {};
-    if (m_kind == Kind::Png && !isCompletePng(m_data))
-        return {};
+    if (m_kind == Kind::Other)
+        return {{}, Fault::OtherKind};
+    if (m_overflow)
+        return {{}, Fault::TooLarge};
+    if (m_data.isEmpty() || m_kind == Kind::Unknown ||
+        (m_kind == Kind::Png && !isCompletePng(m_data)))
+        return {{}, Fault::Unreadable};
     QBuffer buffer;
     buffer.setData(m_data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, m_kind == Kind::Png ? "png" : "jpeg");
     const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return {{}, Fault::Unreadable};
     const qint64 pixels = static_cast<qint64>(size.width()) * size.height();
-    if (!size.isValid() || size.isEmpty() ||
-        pixels > std::min(pixelBudget, m_limits.maxPicturePixels))
-        return {};
+    if (pixels > std::min(pixelBudget, m_limits.maxPicturePixels))
+        return {{}, Fault::TooLarge};
     QImage image;
     if (!reader.read(&image) || image.size() != size)
-        return {};
-    return image;
+        return {{}, Fault::Unreadable};
+    return {image, Fault::None};
 }
 
 QSizeF PictureData::displaySize(const QImage &image) const

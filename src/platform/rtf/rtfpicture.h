@@ -29,9 +29,16 @@ public:
     void appendHex(std::string_view text);
     void appendBinary(std::string_view bytes);
 
-    // The decoded picture, or a null image when it is of another kind, broken, over the size
-    // limits or larger than `pixelBudget` pixels.
-    QImage decode(qint64 pixelBudget) const;
+    enum class Fault { None, OtherKind, TooLarge, Unreadable };
+    struct Decoded
+    {
+        QImage image; // null unless fault is None
+        Fault fault = Fault::None;
+    };
+
+    // The decoded picture. A picture of another kind gives OtherKind; one over the size limits or
+    // larger than `pixelBudget` pixels TooLarge; one without data, cut off or garbled Unreadable.
+    Decoded decode(qint64 pixelBudget) const;
 
     // The size to show the picture at, in pixels: the goal sizes when given, else its own.
     QSizeF displaySize(const QImage &image) const;

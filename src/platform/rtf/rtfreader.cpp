@@ -7,7 +7,7 @@
 
 namespace platform::rtf {
 
-void readRtf(const QByteArray &rtf, QTextDocument &document, const RtfLimits &limits)
+RtfReadResult readRtf(const QByteArray &rtf, QTextDocument &document, const RtfLimits &limits)
 {
     const bool undoRedo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false); // no history of the building steps
@@ -15,12 +15,15 @@ void readRtf(const QByteArray &rtf, QTextDocument &document, const RtfLimits &li
     // One edit block: a layout attached to the document is told of the change once, at the end.
     QTextCursor editBlock(&document);
     editBlock.beginEditBlock();
+    RtfReadResult result;
     {
         Dispatcher dispatcher(document, limits);
-        dispatcher.run(std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())));
+        result = dispatcher.run(
+            std::string_view(rtf.constData(), static_cast<std::size_t>(rtf.size())));
     }
     editBlock.endEditBlock();
     document.setUndoRedoEnabled(undoRedo);
+    return result;
 }
 
 } // namespace platform::rtf

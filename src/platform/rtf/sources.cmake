@@ -6,6 +6,7 @@ list(APPEND QOR_SOURCES
   rtf/rtfstate.h rtf/rtftables.h
   rtf/rtfdispatcher.h rtf/rtfdispatcher.cpp
   rtf/rtftablereader.h rtf/rtftablereader.cpp
-  rtf/rtfdocumentbuilder.h rtf/rtfdocumentbuilder.cpp
+  rtf/rtfdocumentbuilder.h rtf/rtfdocumentbuilder.cpp rtf/rtfdocumentformats.cpp
   rtf/rtfpicture.h rtf/rtfpicture.cpp
+  rtf/rtflayoutbudget.h rtf/rtflayoutbudget.cpp
 )

@@ -30,8 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray rtf = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                    static_cast<qsizetype>(size));
     QTextDocument document;
-    platform::rtf::readRtf(rtf, document);
-    // The passage pane is 7335 twips (489 pixels) wide, with no document margin.
+    // The passage pane is 7335 twips (489 pixels) wide, with no document margin; the reader
+    // counts the lines at that width less a scroll bar.
+    platform::rtf::RtfLimits limits;
+    limits.layoutWidth = 473;
+    platform::rtf::readRtf(rtf, document, limits);
     document.setDocumentMargin(0);
     document.setTextWidth(489);
     document.documentLayout()->documentSize();
