@@ -34,7 +34,7 @@ void ResetSetRecords()
     for (int i = 1; i <= Public::QuestionsPerSet; ++i) {
         Public::SqlText = Public::WholeRowQuery(Public::SetNo, i);
         Public::Rs = std::make_shared<Recordset>();
-        Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+        Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
         Public::Rs->setField(QStringLiteral("做题记录"), QString());
         Public::Rs->setField(QStringLiteral("正误"), QStringLiteral("  "));
         Public::Rs->setField(QStringLiteral("用时"), QString());
@@ -53,7 +53,7 @@ void Form2::Form_Load()
     {
         platform::db::Recordset check;
         check.Open(Public::WholeTableQuery(Public::SetNo), Public::ConnectionString(),
-                   platform::db::adOpenStatic, platform::db::adLockOptimistic);
+                   platform::db::adLockOptimistic);
     }
 
     Public::OpenDb();
@@ -87,8 +87,7 @@ void Form2::Image1_Click()
     hide();
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
     // Exact, case-sensitive comparisons, each reading the column anew; any other type opens
     // nothing and leaves only the backdrop.
     WithQuestionScreenFor(QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)),

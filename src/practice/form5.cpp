@@ -9,7 +9,6 @@
 #include "richtextbox.h"
 
 using platform::db::adLockOptimistic;
-using platform::db::adOpenStatic;
 
 QString SingleText(double value)
 {
@@ -35,7 +34,7 @@ void Form5::Form_Load()
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     // The key joins unchanged: an empty or Null one names the file "QOR-ZQ-<set>-.rtf".
     LoadPassage(Public::Rs->field(Public::PassageKeyColumn).joinText());
     LoadQuestionText();
@@ -61,7 +60,7 @@ void Form5::ShowNextQuestionHere()
     // display stays, scrolled as the reader left it.
     Public::OpenDb();
     Public::SqlText = Public::PassageKeyQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     const QString key = Public::Rs->field(Public::PassageKeyColumn).joinText();
     if (!key.isEmpty())
         LoadPassage(key);
@@ -72,7 +71,7 @@ void Form5::ShowNextQuestionHere()
 
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     SetOptionTextsFromRow();
     // The options show the row's stored letter; an empty one clears them, and anything else
     // (a blank, Null) leaves the tick of the answer just given.

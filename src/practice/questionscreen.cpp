@@ -16,8 +16,6 @@
 #include "timer.h"
 #include "messagebox.h"
 
-using platform::db::adOpenKeyset;
-using platform::db::adOpenStatic;
 using platform::db::adLockOptimistic;
 
 namespace {
@@ -104,7 +102,7 @@ void QuestionScreen::ReadOptionTexts()
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     SetOptionTextsFromRow();
     Public::Rs.reset();
     Public::Conn->Close();
@@ -252,7 +250,7 @@ void QuestionScreen::Image1_Click()
     ShowCounter();
     Public::OpenDb();
     Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     // Exact comparisons: another case, blanks around the letters, an empty text or Null name no
     // other screen, so such a question stays on this one.
     const std::optional<QuestionType> type = QuestionTypes::Named(
@@ -286,7 +284,7 @@ void QuestionScreen::RecordAnswer()
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenKeyset, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     Public::Rs->setField(QStringLiteral("做题记录"), Public::ChosenLetter);
     // The mark compares the letter as the row holds it with the key, exactly; a Null key
     // matches nothing.

@@ -13,8 +13,7 @@ void openRow(int question)
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, question);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
 }
 
 void closeRow()

@@ -68,7 +68,6 @@ void Form7::BindGrid()
     // The database under the program folder, as every other step opens it: the program may be
     // started from any directory.
     Adodc1->setConnectionString(Public::ConnectionString());
-    Adodc1->setCursorType(platform::db::adOpenDynamic);
     Adodc1->setLockType(platform::db::adLockReadOnly);
     Adodc1->setRecordSource(Public::OrderedWholeTableQuery(Public::SetNo));
     Adodc1->refresh();
@@ -134,8 +133,7 @@ void Form7::MSHFlexGrid1_DblClick()
     Public::QuestionNo = row;
     Public::OpenDb();
     Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
     QuestionTypes::WithScreenFor<Form8, Form9, Form10>(
         QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)), []<class Screen>() {
             Public::Conn->Close();

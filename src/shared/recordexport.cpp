@@ -91,7 +91,7 @@ void RecordExport()
     // The query runs on a connection of its own, opened from the connection string that OpenDb
     // left in SqlText; Conn is not used.
     Public::Rs->Open(Public::WholeTableQuery(Public::SetNo), Public::SqlText,
-                     platform::db::adOpenStatic, platform::db::adLockOptimistic);
+                     platform::db::adLockOptimistic);
 
     QString path;
     if (Public::Rs->RecordCount() > 0) {

@@ -32,11 +32,6 @@ void DataControl::setConnectionString(const QString &connectionString)
     m_connectionString = connectionString;
 }
 
-void DataControl::setCursorType(db::CursorType cursorType)
-{
-    m_cursorType = cursorType;
-}
-
 void DataControl::setLockType(db::LockType lockType)
 {
     m_lockType = lockType;
@@ -60,7 +55,7 @@ void DataControl::refresh()
     db::Connection connection;
     connection.Open(m_connectionString);
     db::Recordset recordset;
-    recordset.Open(m_recordSource, connection, m_cursorType, m_lockType);
+    recordset.Open(m_recordSource, connection, m_lockType);
 
     // The rows are kept as found: later changes to the table show only after the next refresh().
     QStringList fields = recordset.columnNames();

@@ -25,7 +25,6 @@ public:
     static DataControl *fromLayout(QWidget *parent, const QJsonObject &entry);
 
     void setConnectionString(const QString &connectionString);
-    void setCursorType(db::CursorType cursorType);
     void setLockType(db::LockType lockType);
     void setRecordSource(const QString &recordSource);
 
@@ -49,7 +48,6 @@ protected:
 private:
     QString m_connectionString;
     QString m_recordSource;
-    db::CursorType m_cursorType = db::adOpenStatic;
     db::LockType m_lockType = db::adLockOptimistic;
     QStringList m_fields;
     std::vector<std::vector<db::Variant>> m_records;
