@@ -4,6 +4,8 @@
 
 #include "public.h"
 
+#include "attemptcolumns.h"
+
 #include "recordset.h"
 #include "forms.h"
 #include "image.h"
@@ -35,9 +37,7 @@ void ResetSetRecords()
         Public::SqlText = Public::WholeRowQuery(Public::SetNo, i);
         Public::Rs = std::make_shared<Recordset>();
         Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
-        Public::Rs->setField(QStringLiteral("做题记录"), QString());
-        Public::Rs->setField(QStringLiteral("正误"), QStringLiteral("  "));
-        Public::Rs->setField(QStringLiteral("用时"), QString());
+        AttemptColumns::AssignReset(*Public::Rs);
         Public::Rs->Update();
         Public::Rs->MoveNext();
     }

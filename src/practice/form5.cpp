@@ -2,6 +2,9 @@
 
 #include "public.h"
 
+#include "attemptcolumns.h"
+#include "passagekey.h"
+
 #include "recordset.h"
 #include "image.h"
 #include "label.h"
@@ -36,7 +39,7 @@ void Form5::Form_Load()
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     // The key joins unchanged: an empty or Null one names the file "QOR-ZQ-<set>-.rtf".
-    LoadPassage(Public::Rs->field(Public::PassageKeyColumn).joinText());
+    LoadPassage(PassageKey::Text(Public::Rs->field(PassageKey::Column)));
     LoadQuestionText();
     FitQuestionBox();
     Public::Rs.reset();
@@ -61,9 +64,9 @@ void Form5::ShowNextQuestionHere()
     Public::OpenDb();
     Public::SqlText = Public::PassageKeyQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
-    const QString key = Public::Rs->field(Public::PassageKeyColumn).joinText();
-    if (!key.isEmpty())
-        LoadPassage(key);
+    const platform::db::Variant key = Public::Rs->field(PassageKey::Column);
+    if (PassageKey::NamesPassage(key))
+        LoadPassage(PassageKey::Text(key));
     Public::Rs.reset();
     Public::Conn->Close();
 
@@ -75,7 +78,7 @@ void Form5::ShowNextQuestionHere()
     SetOptionTextsFromRow();
     // The options show the row's stored letter; an empty one clears them, and anything else
     // (a blank, Null) leaves the tick of the answer just given.
-    OptionLayout::TickStoredLetter(optionButtons(), Public::Rs->field(QStringLiteral("做题记录")));
+    OptionLayout::TickStoredLetter(optionButtons(), Public::Rs->field(AttemptColumns::Letter));
     Public::Rs.reset();
     Public::Conn->Close();
 

@@ -5,7 +5,8 @@
 
 #include "public.h"
 #include "recordexport.h"
-#include "screenlooks.h"
+
+#include "attemptcolumns.h"
 
 #include "recordset.h"
 #include "forms.h"
@@ -17,18 +18,6 @@
 #include "messagebox.h"
 
 using platform::db::adLockOptimistic;
-
-namespace {
-QString twoDigits(int value)
-{
-    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
-}
-} // namespace
-
-QString TimeSpentText(int seconds)
-{
-    return twoDigits(seconds / 60) + QStringLiteral(":") + twoDigits(seconds % 60);
-}
 
 QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownType,
                                const QString &questionBoxName)
@@ -285,14 +274,7 @@ void QuestionScreen::RecordAnswer()
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
-    Public::Rs->setField(QStringLiteral("做题记录"), Public::ChosenLetter);
-    // The mark compares the letter as the row holds it with the key, exactly; a Null key
-    // matches nothing.
-    const QString recorded = Public::Rs->field(QStringLiteral("做题记录")).joinText();
-    const bool right = Public::Rs->field(QStringLiteral("答案")).equals(recorded);
-    Public::Rs->setField(QStringLiteral("正误"),
-                         right ? ScreenLooks::RightMark : ScreenLooks::WrongMark);
-    Public::Rs->setField(QStringLiteral("用时"), TimeSpentText(Public::QuestionSeconds));
+    AttemptColumns::AssignAnswer(*Public::Rs, Public::ChosenLetter, Public::QuestionSeconds);
     Public::Rs->Update();
     Public::Rs->Close();
     Public::Rs.reset();

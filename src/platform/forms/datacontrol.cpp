@@ -82,6 +82,16 @@ const db::Variant &DataControl::value(int record, int field) const
     return m_records.at(size_t(record)).at(size_t(field));
 }
 
+int DataControl::fieldIndex(const QString &name) const
+{
+    const int index = int(m_fields.indexOf(name));
+    if (index < 0)
+        throw RuntimeError(RuntimeError::Kind::NoSuchColumn,
+                           QStringLiteral("Data control %1: no field %2 in the rows of \"%3\"")
+                               .arg(objectName(), name, m_recordSource));
+    return index;
+}
+
 void DataControl::paintEvent(QPaintEvent *)
 {
     // Shown only when a layout makes it visible: a plain bar with its caption.

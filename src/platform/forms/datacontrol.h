@@ -37,6 +37,9 @@ public:
     QStringList fieldNames() const { return m_fields; }
     int recordCount() const { return int(m_records.size()); }
     const db::Variant &value(int record, int field) const;
+    // The index of a field by name. Throws RuntimeError(NoSuchColumn) naming the control, the
+    // field and the record source when the rows have no such field.
+    int fieldIndex(const QString &name) const;
 
 signals:
     // Emitted after every successful refresh().

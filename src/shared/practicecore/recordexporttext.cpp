@@ -1,0 +1,94 @@
+#include "recordexporttext.h"
+
+#include "attemptcolumns.h"
+#include "questioncolumns.h"
+
+#include "clock.h"
+#include "recordset.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace RecordExportText {
+
+namespace {
+QString blanks(int count)
+{
+    return QString(count, QLatin1Char(' '));
+}
+
+// The first line of a text file as the export writes it (UTF-8, CR LF); empty when unreadable.
+QString firstLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    QString line = QString::fromUtf8(file.readLine(4096));
+    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return line;
+}
+} // namespace
+
+QString DateText(const QDate &date)
+{
+    QString text = platform::shortDateText(date);
+    for (const QChar bad : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        text.replace(bad, QLatin1Char('-'));
+    return text;
+}
+
+QString FilePath(const QString &programFolder, const QDate &date, const QTime &time)
+{
+    // The colon of the time is the full-width one, which file names allow.
+    return programFolder + QStringLiteral("/做题记录/做题记录") + DateText(date) +
+           QStringLiteral(" ") + time.toString(QStringLiteral("hh：mm")) + QStringLiteral(".txt");
+}
+
+QString TargetPath(const QString &path, const QString &titleLine)
+{
+    const QString stem = path.endsWith(QLatin1String(".txt")) ? path.chopped(4) : path;
+    for (int number = 1;; ++number) {
+        const QString candidate = number == 1 ? path
+                                              : stem + QStringLiteral(" (%1).txt").arg(number);
+        if (!QFileInfo::exists(candidate) || firstLine(candidate) == titleLine)
+            return candidate;
+    }
+}
+
+QString TitleLine(int setNo)
+{
+    return QStringLiteral("QOR-ZQ-24 No.%1").arg(setNo);
+}
+
+QString HeadingLine()
+{
+    return blanks(1) + QStringLiteral("题号") + blanks(7) + QStringLiteral("做题记录") + blanks(5) +
+           QStringLiteral("正误") + blanks(13) + QStringLiteral("参考答案") + blanks(7) +
+           QStringLiteral("用时") + blanks(1);
+}
+
+QString RowLine(const QString &id, const QString &letter, const QString &mark,
+                const QString &answer, const QString &time)
+{
+    // Fixed blank runs, values as stored: columns line up only where values have equal widths.
+    return id + blanks(10) + letter + blanks(8) + mark + blanks(17) + answer + blanks(11) + time;
+}
+
+QString ExportRow(platform::db::Recordset &row)
+{
+    // An unanswered question gets a single blank; a Null stays Null.
+    if (row.field(AttemptColumns::Letter).equals(QString()))
+        row.setField(AttemptColumns::Letter, AttemptColumns::ExportedBlank);
+    return RowLine(
+        row.field(QuestionColumns::Id).joinText(), row.field(AttemptColumns::Letter).joinText(),
+        row.field(AttemptColumns::Mark).joinText(), row.field(QuestionColumns::Answer).joinText(),
+        row.field(AttemptColumns::Time).joinText());
+}
+
+QString SavedMessage(const QString &path)
+{
+    return QStringLiteral("记录已保存至 ") + path;
+}
+
+} // namespace RecordExportText
