@@ -43,7 +43,6 @@ public:
     // The height of each laid-out line of files loaded from now on; 0 lays lines out at their
     // natural heights and keeps the files' paragraph spacing.
     void setLinePitchTwips(double twips);
-    double linePitchTwips() const { return m_linePitchTwips; }
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
