@@ -7,6 +7,8 @@ base_packages=(build-essential cmake ninja-build pkg-config
 # The tests also run where Noto CJK is installed beside WenQuanYi Micro Hei, as on many desktops:
 # its taller lines must never reach the question boxes.
 test_packages=(fonts-noto-cjk fontconfig)
+# The formatter CI checks the C++ files with.
+format_packages=(clang-format)
 
 install_missing() {
   local missing=() p
