@@ -8,6 +8,8 @@
 #include "form6.h"
 #include "public.h"
 #include "questionscreen.h"
+
+#include "marks.h"
 #include "form10.h"
 #include "form7.h"
 #include "form8.h"

@@ -2,7 +2,6 @@
 
 #include "optionlayout.h"
 
-#include "marks.h"
 #include "questiontype.h"
 
 #include "form.h"
