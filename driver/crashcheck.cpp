@@ -251,6 +251,21 @@ void checkExport(const QFileInfo &file, Findings &findings)
     ++findings.exportsChecked;
 }
 
+// The exports' own temporary folder: a kill between naming an export's temporary file and its
+// rename leaves that file there; no export shows under it, and the next export clears it. Anything
+// else in it is not the program's.
+void checkTemporaryFolder(const QString &folder, Findings &findings)
+{
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (!entry.isFile() || entry.isSymLink() ||
+            !platform::TextOutput::isTemporaryFileName(entry.fileName()))
+            findings.violations.push_back("stray entry in the exports' temporary folder: " +
+                                          entry.fileName().toStdString());
+    }
+}
+
 void checkRecordFolder(const QString &folder, Findings &findings)
 {
     const QDir records(folder);
@@ -261,10 +276,11 @@ void checkRecordFolder(const QString &folder, Findings &findings)
     const QFileInfoList entries = records.entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                         QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
-        // A kill between naming an export's temporary file and its rename leaves that hidden
-        // file of the program's own name; no export shows under it, and the next export clears it.
-        if (entry.isFile() && platform::TextOutput::isTemporaryFileName(entry.fileName()))
+        if (entry.fileName() == platform::TextOutput::temporaryFolderName() && entry.isDir() &&
+            !entry.isSymLink()) {
+            checkTemporaryFolder(entry.filePath(), findings);
             continue;
+        }
         if (!entry.isFile() || !entry.fileName().endsWith(QLatin1String(".txt")))
             findings.violations.push_back(
                 "stray file in the record folder (half-written export?): " +

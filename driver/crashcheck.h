@@ -15,7 +15,8 @@
 //   on when the driver stopped holds either nothing or the answer reported with NEXT; a set's
 //   other questions hold what the last reset or earlier answers left;
 // - the record folder holds only complete exports: *.txt files ending in CR LF with the title
-//   line, the heading and 41 question lines, and no temporary files.
+//   line, the heading and 41 question lines, beside the exports' own temporary folder, which
+//   holds nothing but temporary files that killed exports left.
 namespace crashcheck {
 
 struct Findings

@@ -15,6 +15,19 @@
 #include <QDir>
 #include <QIcon>
 
+namespace {
+// Where the copy that holds the folder runs, so that a person can find it and end it.
+QString runningCopyText(const platform::FolderLock::Holder &holder)
+{
+    if (holder.processId == 0)
+        return QString();
+    QString text = QStringLiteral("\n那场练习的进程号：%1").arg(holder.processId);
+    if (!holder.display.isEmpty())
+        text += QStringLiteral("（显示 %1）").arg(holder.display);
+    return text;
+}
+} // namespace
+
 int main(int argc, char **argv)
 {
     const platform::PrivateRuntimeFolder runtimeFolder; // before Qt looks for one
@@ -26,8 +39,10 @@ int main(int argc, char **argv)
     platform::installToolkitTranslation();
 
     // One practice per program folder: a second copy would clear and then write into the rows of
-    // the practice that runs. Taken before anything opens the database.
-    platform::FolderLock lock(platform::programFolder() + QStringLiteral("/qor-practice.lock"));
+    // the practice that runs. Taken before anything opens the database, and beside it: "QOR DATA"
+    // is a folder the program must be able to write into anyway, the program folder need not be.
+    platform::FolderLock lock(platform::programFolder() +
+                              QStringLiteral("/QOR DATA/qor-practice.lock"));
     bool alone = false;
     platform::runHandler([&lock, &alone] { alone = lock.acquire(); });
     if (platform::programEnded())
@@ -35,8 +50,9 @@ int main(int argc, char **argv)
     if (!alone) {
         platform::messageBox(QStringLiteral("这个程序文件夹已有一场练习在进行，"
                                             "同一时间只能进行一场练习。\n"
-                                            "请回到那场练习，或先结束它再重新打开。\n\n%1")
-                                 .arg(QDir::toNativeSeparators(platform::programFolder())));
+                                            "请回到那场练习，或先结束它再重新打开。\n\n%1%2")
+                                 .arg(QDir::toNativeSeparators(platform::programFolder()),
+                                      runningCopyText(lock.holder())));
         return 1;
     }
 

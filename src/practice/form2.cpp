@@ -7,6 +7,7 @@
 #include "attemptcolumns.h"
 
 #include "recordset.h"
+#include "runtimeerror.h"
 #include "forms.h"
 #include "image.h"
 #include "label.h"
@@ -19,6 +20,18 @@ template<class Screen> void openQuestionScreen()
     Public::Conn->Close();
     platform::Forms::get<Screen>().Load();
     platform::Forms::get<Screen>().Show();
+}
+
+// The run-time error's text for question 1 of a set whose type is none of the three, Null said as
+// Null: "QOR3-Q1: 题型 'XX' is none of SC, CR, RC ...".
+QString UnknownFirstTypeMessage(int set, const platform::db::Variant &type)
+{
+    const QString value = type.isNull() ? QStringLiteral("Null")
+                                        : QStringLiteral("'%1'").arg(type.joinText());
+    return QStringLiteral("QOR%1-Q1: %2 %3 is none of SC, CR, RC (the first question has no "
+                          "screen to show it on)")
+        .arg(set)
+        .arg(QuestionTypes::Column, value);
 }
 } // namespace
 
@@ -88,9 +101,12 @@ void Form2::Image1_Click()
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
     Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
-    // Exact, case-sensitive comparisons, each reading the column anew; any other type opens
-    // nothing and leaves only the backdrop.
-    WithQuestionScreenFor(QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)),
-                          []<class Screen>() { openQuestionScreen<Screen>(); });
+    // Exact, case-sensitive comparisons. Any other type has no screen to show question 1 on:
+    // said as a run-time error rather than leaving the user before the bare backdrop.
+    const platform::db::Variant type = Public::Rs->field(QuestionTypes::Column);
+    if (!WithQuestionScreenFor(QuestionTypes::Named(type),
+                               []<class Screen>() { openQuestionScreen<Screen>(); }))
+        throw platform::RuntimeError(platform::RuntimeError::Kind::InvalidValue,
+                                     UnknownFirstTypeMessage(Public::SetNo, type));
     unload();
 }

@@ -93,6 +93,7 @@ QString CrashFolder::text(const QString &sql) const
 void CrashFolder::writeRecord(const QString &name, const QByteArray &bytes) const
 {
     QFile file(recordFolder() + QLatin1Char('/') + name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + file.fileName().toStdString());
 }

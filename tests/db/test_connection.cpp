@@ -4,6 +4,8 @@
 #include "recordset.h"
 #include "runtimeerror.h"
 
+#include "support/namedpipe.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -134,10 +136,28 @@ TEST(Connection, FilesThatAreNotDatabasesAreRefusedByPath)
         EXPECT_TRUE(error.message().contains(path)) << error.what();
         EXPECT_EQ(QFileInfo(path).size(), row.content.size()) << row.name;
     }
+}
 
-    const RuntimeError folder = openError(QStringLiteral("Data Source=") + database.folder());
-    EXPECT_EQ(folder.kind(), RuntimeError::Kind::Database);
-    EXPECT_TRUE(folder.message().contains(database.folder())) << folder.what();
+// A pipe or a folder in the database's place is refused by name and kind before SQLite opens it:
+// a read from a pipe would wait for good.
+TEST(Connection, WhatIsNoRegularFileIsRefusedUnread)
+{
+    QorDatabase database;
+    const QString pipe = database.folder() + QStringLiteral("/QOR DATA/pipe.mdb");
+    const testsupport::NamedPipe fifo(pipe, QByteArrayLiteral("SQLite format 3"));
+    ASSERT_TRUE(fifo.made());
+    const struct
+    {
+        QString path;
+        const char *kind;
+    } rows[] = {{pipe, "a named pipe"}, {database.folder(), "a folder"}};
+    for (const auto &row : rows) {
+        const RuntimeError error = openError(QStringLiteral("Data Source=") + row.path);
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileIo) << row.kind;
+        EXPECT_EQ(error.message(), row.path + QStringLiteral(" is ") + QLatin1String(row.kind) +
+                                       QStringLiteral(", not a regular file"));
+    }
+    EXPECT_TRUE(fifo.inPlace());
 }
 
 // A refused open leaves nothing behind for the next open of the same path: the file is refused

@@ -7,12 +7,16 @@
 #include "runtimeerror.h"
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"
+#include "textoutput.h"
+
+#include "support/namedpipe.h"
 
 #include "messagebox.h"
 #include "programfolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -52,12 +56,20 @@ protected:
 
     QString recordFolder() const { return folder.filePath(QStringLiteral("做题记录")); }
     QString recordFile(const QString &name) const { return recordFolder() + u'/' + name; }
-    // Every entry of the record folder, hidden ones included: a temporary file shows up here.
+    // Every entry of the record folder, hidden ones included, and those of the exports'
+    // temporary folder in it as ".qor-partial/<name>": a temporary file shows up here.
     QStringList records() const
     {
-        return QDir(recordFolder())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                       QDir::Name);
+        const auto entries = [](const QString &path) {
+            return QDir(path).entryList(
+                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        };
+        const QString temporary = platform::TextOutput::temporaryFolderName();
+        QStringList all = entries(recordFolder());
+        all.removeAll(temporary);
+        for (const QString &entry : entries(recordFile(temporary)))
+            all << temporary + u'/' + entry;
+        return all;
     }
     qlonglong count(const QString &condition) const
     {
@@ -252,11 +264,15 @@ TEST_F(RecordExportTest, LeftoversOfKilledExportsGoAtTheNextExportWhateverTheirN
     // Killed between naming their temporary files and the rename: an export of another set
     // (" (2)") in this minute and one of an earlier minute. Neither name is written again.
     const QString minute = QStringLiteral("做题记录2026-12-7 14：30");
-    const QStringList leftovers{QStringLiteral(".") + minute + " (2).txt.qor-partial-Ab12Cd",
-                                QStringLiteral(".做题记录2026-12-7 14：29.txt.qor-partial-x9Y8z7")};
+    // Only the exports' own temporary folder is cleared: a user's file beside the records stays,
+    // however much its name looks like a temporary one.
+    const QString temporary = platform::TextOutput::temporaryFolderName() + u'/';
+    const QStringList leftovers{temporary + minute + " (2).txt.Ab12Cd",
+                                temporary + QStringLiteral("做题记录2026-12-7 14：29.txt.x9Y8z7")};
     const QStringList usersFiles{minute + " (2).txt.backup", QStringLiteral(".qor-partial-Ab12Cd"),
-                                 QStringLiteral(".notes.txt.qor-partial-toolong")};
-    QDir().mkpath(recordFolder());
+                                 QStringLiteral(".my diary.txt.qor-partial-Secret"),
+                                 QStringLiteral(".") + minute + " (2).txt.qor-partial-Ab12Cd"};
+    QDir().mkpath(recordFile(temporary));
     for (const QString &name : leftovers + usersFiles) {
         QFile file(recordFile(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -286,6 +302,26 @@ TEST_F(RecordExportTest, AFileOfTheSameNameThatIsNoRecordOfTheSetIsKept)
     const QString written = recordFile(QStringLiteral("做题记录2026-12-7 09：05 (2).txt"));
     EXPECT_TRUE(readAll(written).startsWith("QOR-ZQ-24 No.3\r\n"));
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("记录已保存至 ") + written});
+}
+
+// A pipe or a folder under the minute's name is no record of the set: the export takes the next
+// free name at once, never opening the pipe, and leaves both in place.
+TEST_F(RecordExportTest, APipeOrAFolderUnderTheNameIsPassedOver)
+{
+    const QString pipe = recordFile(QStringLiteral("做题记录2026-12-7 09：05.txt"));
+    const QString folderName = recordFile(QStringLiteral("做题记录2026-12-7 09：05 (2).txt"));
+    // Were the pipe read, it would tell of a record of this very set.
+    const testsupport::NamedPipe fifo(pipe, QByteArrayLiteral("QOR-ZQ-24 No.3\r\n"));
+    ASSERT_TRUE(fifo.made());
+    ASSERT_TRUE(QDir().mkpath(folderName));
+
+    RecordExport();
+
+    const QString written = recordFile(QStringLiteral("做题记录2026-12-7 09：05 (3).txt"));
+    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("记录已保存至 ") + written});
+    EXPECT_TRUE(readAll(written).startsWith("QOR-ZQ-24 No.3\r\n"));
+    EXPECT_TRUE(fifo.inPlace());
+    EXPECT_TRUE(QFileInfo(folderName).isDir());
 }
 
 TEST_F(RecordExportTest, AFailedWriteLeavesTheEarlierFileOfTheMinuteIntact)

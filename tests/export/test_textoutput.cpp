@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using platform::RuntimeError;
 using platform::TextOutput;
 
@@ -31,11 +33,22 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-// Every entry of a folder, hidden ones included: a temporary file left behind shows up here.
-QStringList entries(const QString &folder)
+QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every entry of a folder, hidden ones included, and those of the writer's temporary folder in it
+// as ".qor-partial/<name>": a temporary file left behind shows up here.
+QStringList entries(const QString &folder)
+{
+    const QString temporary = TextOutput::temporaryFolderName();
+    QStringList all = entriesOf(folder);
+    all.removeAll(temporary);
+    for (const QString &entry : entriesOf(folder + QLatin1Char('/') + temporary))
+        all << temporary + QLatin1Char('/') + entry;
+    return all;
 }
 
 } // namespace
@@ -188,9 +201,9 @@ TEST(TextOutput, TargetThatIsAFolderThrowsNamingThePath)
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("taken")});
 }
 
-// A write killed while its temporary file had a name leaves ".<name>.qor-partial-XXXXXX"; the
-// next write of that file removes it, and nothing else: not the leftover of another file, not a
-// user's own copies, whatever their suffix.
+// A write killed while its temporary file had a name leaves ".qor-partial/<name>.XXXXXX"; the
+// next write of that file removes it, and nothing else: not the leftover of another file, not
+// what else lies in that folder, and never a user's file beside the target, whatever its name.
 TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
 {
     QTemporaryDir dir;
@@ -199,18 +212,21 @@ TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
     writeBytes(target, QByteArrayLiteral("first\r\n"));
     const QString otherName = QStringLiteral("做题记录7-12-26 05：06.txt");
     writeBytes(dir.filePath(otherName), QByteArrayLiteral("other\r\n"));
+    const QString temporary = TextOutput::temporaryFolderName() + QLatin1Char('/');
+    ASSERT_TRUE(QDir(dir.path()).mkdir(TextOutput::temporaryFolderName()));
     const QStringList kept{
         name + QStringLiteral(".AbC123"), // six letters and digits, as Qt's own temporary names
         name + QStringLiteral(".backup"),
-        name + QStringLiteral(".orig01"),
-        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC12"),   // one short
-        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC1234"), // one long
-        QStringLiteral(".") + name + QStringLiteral(".qor-partial-AbC-12"),
-        QStringLiteral(".") + otherName + QStringLiteral(".qor-partial-Qw12Er"),
+        QStringLiteral(".") + name + QStringLiteral(".qor-partial-MFRXbv"),
+        QStringLiteral(".my diary.txt.qor-partial-Secret"),
+        temporary + name + QStringLiteral(".AbC12"),   // one short
+        temporary + name + QStringLiteral(".AbC1234"), // one long
+        temporary + name + QStringLiteral(".AbC-12"),
+        temporary + otherName + QStringLiteral(".Qw12Er"),
     };
     for (const QString &entry : kept)
         writeBytes(dir.filePath(entry), entry.toUtf8());
-    writeBytes(dir.filePath(QStringLiteral(".") + name + QStringLiteral(".qor-partial-MFRXbv")),
+    writeBytes(dir.filePath(temporary + name + QStringLiteral(".MFRXbv")),
                QByteArrayLiteral("half"));
 
     for (const char *content : {"second", "third"})
@@ -225,4 +241,48 @@ TEST(TextOutput, ClearsOnlyItsOwnLeftoversOfTheSameFile)
     EXPECT_EQ(left, expected);
     for (const QString &entry : kept)
         EXPECT_EQ(readAll(dir.filePath(entry)), entry.toUtf8()) << entry.toStdString();
+}
+
+// The temporary folder's name taken by something else than a folder of its own: the write says
+// so and leaves everything as it was.
+TEST(TextOutput, TemporaryFolderNameTakenByAFileOrLinkIsAnError)
+{
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    const QString target = dir.filePath(QStringLiteral("out.txt"));
+    const QString temporary = dir.filePath(TextOutput::temporaryFolderName());
+    for (const bool link : {false, true}) {
+        QFile::remove(temporary);
+        if (link)
+            ASSERT_TRUE(QFile::link(elsewhere.path(), temporary));
+        else
+            writeBytes(temporary, QByteArrayLiteral("mine"));
+        try {
+            TextOutput::writeFile(target, {QStringLiteral("x")});
+            FAIL() << "wrote through " << (link ? "a link" : "a file");
+        } catch (const RuntimeError &error) {
+            EXPECT_TRUE(error.message().contains(link ? QStringLiteral("a link")
+                                                      : QStringLiteral("by a file")))
+                << error.message().toStdString();
+        }
+        EXPECT_FALSE(QFileInfo::exists(target));
+        EXPECT_TRUE(entriesOf(elsewhere.path()).isEmpty());
+    }
+}
+
+// The temporary folder is made as open as the folder of the exports, whatever the umask: in a
+// folder shared by several users, each of them writes there.
+TEST(TextOutput, TheTemporaryFolderIsAsOpenAsItsFolder)
+{
+    QTemporaryDir dir;
+    const QByteArray shared = QFile::encodeName(dir.path());
+    ASSERT_EQ(::chmod(shared.constData(), 0777), 0);
+    const mode_t mask = ::umask(077);
+    TextOutput::writeFile(dir.filePath(QStringLiteral("out.txt")), {QStringLiteral("x")});
+    ::umask(mask);
+    struct stat info = {};
+    ASSERT_EQ(::stat(QFile::encodeName(dir.filePath(TextOutput::temporaryFolderName())).constData(),
+                     &info),
+              0);
+    EXPECT_EQ(info.st_mode & 07777, 0777u);
 }

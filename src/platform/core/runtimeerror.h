@@ -19,8 +19,9 @@ public:
         Database,     // the database refused an operation
         NoSuchTable,
         NoSuchColumn,
-        NoCurrentRow,    // a field read or written with the recordset at its end
-        InvalidUseOfNull // a Null where a text is needed
+        NoCurrentRow,     // a field read or written with the recordset at its end
+        InvalidUseOfNull, // a Null where a text is needed
+        InvalidValue      // a value of the database the program cannot act on
     };
 
     RuntimeError(Kind kind, const QString &message);

@@ -1,5 +1,6 @@
 #include "textoutput.h"
 
+#include "regularfile.h"
 #include "runtimeerror.h"
 
 #include <QDir>
@@ -19,50 +20,49 @@ namespace platform {
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-// ".<name>.qor-partial-" and six of these characters: no user file of an export is named so.
-const QLatin1StringView TemporaryTag(".qor-partial-");
+// The program's own folder for temporary files, inside the target's folder (on the same file
+// system, so the finished file can be renamed into place). A user's file beside the exports is
+// never taken for one of them.
+const QLatin1StringView TemporaryFolderName(".qor-partial");
+// A temporary file's name: the target's name, a dot and six of these characters.
 const QLatin1StringView
     RandomCharacters("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
 constexpr qsizetype RandomLength = 6;
 constexpr int NamingAttempts = 100;
 
-QString temporaryPrefix(const QString &fileName)
+QString temporaryFolderOf(const QString &folder)
 {
-    return QLatin1Char('.') + fileName + TemporaryTag;
+    return folder + QLatin1Char('/') + TemporaryFolderName;
 }
 
-QString randomTemporaryPath(const QString &folder, const QString &fileName)
+QString randomTemporaryPath(const QString &temporaryFolder, const QString &fileName)
 {
-    QString name = temporaryPrefix(fileName);
+    QString name = fileName + QLatin1Char('.');
     for (qsizetype i = 0; i < RandomLength; ++i)
         name += RandomCharacters.at(
             QRandomGenerator::global()->bounded(int(RandomCharacters.size())));
-    return folder + QLatin1Char('/') + name;
+    return temporaryFolder + QLatin1Char('/') + name;
 }
 
-// Whether `entry`, a name in the target's folder, is a temporary file of a write of the file
-// named `fileName` in that folder.
+// Whether `entry`, a name in the temporary folder, is a temporary file of the file `fileName`.
 bool isTemporaryFileOf(const QString &entry, const QString &fileName)
 {
-    const QString prefix = temporaryPrefix(fileName);
-    if (entry.size() != prefix.size() + RandomLength || !entry.startsWith(prefix))
-        return false;
-    for (const QChar c : QStringView(entry).mid(prefix.size())) {
-        if (!RandomCharacters.contains(c))
-            return false;
-    }
-    return true;
+    const qsizetype stem = entry.size() - RandomLength - 1;
+    return stem > 0 && stem == fileName.size() && TextOutput::isTemporaryFileName(entry) &&
+           entry.startsWith(fileName);
 }
 
-// A write of the same file killed while its temporary file had a name leaves that file behind;
-// the next write of that file clears it away.
-void removeInterruptedWrites(const QString &folder, const QString &fileName)
+// Removes the regular files of the temporary folder whose names `matches` accepts; links,
+// folders and anything else put there stay.
+template<class Matches> void removeTemporaryFiles(const QString &temporaryFolder, Matches matches)
 {
-    QDir dir(folder);
+    const QDir dir(temporaryFolder);
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &entry : entries) {
-        if (isTemporaryFileOf(entry, fileName))
-            dir.remove(entry);
+        const QByteArray path = QFile::encodeName(dir.filePath(entry));
+        struct stat info = {};
+        if (matches(entry) && ::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(path.constData());
     }
 }
 
@@ -106,7 +106,8 @@ bool canMakeUnnamedFiles()
 } // namespace
 
 TextOutput::TextOutput(const QString &path, Folder folder)
-    : m_path(path), m_folder(QFileInfo(path).absolutePath())
+    : m_path(path), m_folder(QFileInfo(path).absolutePath()),
+      m_temporaryFolder(temporaryFolderOf(m_folder))
 {
     if (!QFileInfo(m_folder).isDir()) {
         if (folder == Folder::MustExist)
@@ -120,7 +121,12 @@ TextOutput::TextOutput(const QString &path, Folder folder)
     }
     if (QFileInfo(path).isDir())
         fail(QStringLiteral("a folder of that name is in the way"));
-    removeInterruptedWrites(m_folder, QFileInfo(path).fileName());
+    prepareTemporaryFolder();
+    const QString fileName = QFileInfo(path).fileName();
+    // A write of the same file killed while its temporary file had a name left that file.
+    removeTemporaryFiles(m_temporaryFolder, [&fileName](const QString &entry) {
+        return isTemporaryFileOf(entry, fileName);
+    });
     openTemporaryFile();
 }
 
@@ -130,9 +136,35 @@ TextOutput::~TextOutput()
         discardTemporaryFile();
 }
 
+void TextOutput::prepareTemporaryFolder()
+{
+    const QByteArray folder = QFile::encodeName(m_temporaryFolder);
+    if (::mkdir(folder.constData(), 0700) == 0) {
+        // As open as the folder it sits in, whatever the umask: every user who may write the
+        // exports there (a folder shared by several) must be able to write this one too.
+        struct stat parent = {};
+        if (::stat(QFile::encodeName(m_folder).constData(), &parent) != 0 ||
+            ::chmod(folder.constData(), parent.st_mode & 07777) != 0)
+            failWithErrno(QStringLiteral("cannot open its temporary folder '%1' to the users of "
+                                         "its folder")
+                              .arg(QDir::toNativeSeparators(m_temporaryFolder)));
+    } else if (errno != EEXIST) {
+        failWithErrno(QStringLiteral("cannot create its temporary folder '%1'")
+                          .arg(QDir::toNativeSeparators(m_temporaryFolder)));
+    }
+    // Only a folder of its own: not a link elsewhere, where other files could be taken for ours.
+    struct stat info = {};
+    if (::lstat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
+        fail(QStringLiteral("'%1', the name of its temporary folder, is taken by %2")
+                 .arg(QDir::toNativeSeparators(m_temporaryFolder),
+                      S_ISLNK(info.st_mode)   ? QStringLiteral("a link")
+                      : S_ISREG(info.st_mode) ? QStringLiteral("a file")
+                                              : fileKindWords(info.st_mode)));
+}
+
 void TextOutput::openTemporaryFile()
 {
-    const QByteArray folder = QFile::encodeName(m_folder);
+    const QByteArray folder = QFile::encodeName(m_temporaryFolder);
 #ifdef O_TMPFILE
     if (canMakeUnnamedFiles()) {
         m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
@@ -143,7 +175,7 @@ void TextOutput::openTemporaryFile()
 #endif
     const QString fileName = QFileInfo(m_path).fileName();
     for (int attempt = 0; m_fd < 0 && attempt < NamingAttempts; ++attempt) {
-        m_temporaryPath = randomTemporaryPath(m_folder, fileName);
+        m_temporaryPath = randomTemporaryPath(m_temporaryFolder, fileName);
         m_fd = ::open(QFile::encodeName(m_temporaryPath).constData(),
                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (m_fd < 0 && errno != EEXIST) {
@@ -168,7 +200,7 @@ void TextOutput::nameTemporaryFile()
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
     const QString fileName = QFileInfo(m_path).fileName();
     for (int attempt = 0; attempt < NamingAttempts; ++attempt) {
-        const QString candidate = randomTemporaryPath(m_folder, fileName);
+        const QString candidate = randomTemporaryPath(m_temporaryFolder, fileName);
         if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(candidate).constData(),
                      AT_SYMLINK_FOLLOW) == 0) {
             m_temporaryPath = candidate;
@@ -212,22 +244,27 @@ void TextOutput::commit()
         fail(QStringLiteral("cannot sync its folder to disk"));
 }
 
+QString TextOutput::temporaryFolderName()
+{
+    return TemporaryFolderName;
+}
+
 bool TextOutput::isTemporaryFileName(const QString &entry)
 {
-    const qsizetype tag = entry.lastIndexOf(TemporaryTag);
-    // A dot, a file name of at least one character, the tag, then the random characters.
-    return entry.startsWith(QLatin1Char('.')) && tag >= 2 &&
-           isTemporaryFileOf(entry, entry.mid(1, tag - 1));
+    // A file name of at least one character, a dot, then the random characters.
+    const qsizetype dot = entry.size() - RandomLength - 1;
+    if (dot < 1 || entry.at(dot) != QLatin1Char('.'))
+        return false;
+    for (const QChar c : QStringView(entry).mid(dot + 1)) {
+        if (!RandomCharacters.contains(c))
+            return false;
+    }
+    return true;
 }
 
 void TextOutput::removeInterruptedWritesIn(const QString &folder)
 {
-    QDir dir(folder);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &entry : entries) {
-        if (isTemporaryFileName(entry))
-            dir.remove(entry);
-    }
+    removeTemporaryFiles(temporaryFolderOf(folder), &TextOutput::isTemporaryFileName);
 }
 
 QByteArray TextOutput::encode(const QStringList &lines)

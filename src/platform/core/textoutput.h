@@ -12,11 +12,12 @@ namespace platform {
 // UTF-8 (the system code page here) without a byte-order mark; every line ends with CR LF.
 // Every failure throws RuntimeError naming the path.
 //
-// The temporary file has no name while it is written (where the file system allows) and is named
-// ".<name>.qor-partial-XXXXXX" (X: six letters or digits) only for the moment before the rename,
-// or for the whole write elsewhere. A write killed with such a file in the folder leaves it
-// behind; the next write of the same file removes it, and only files of that form: a user's own
-// "<name>.backup" or "<name>.orig01" beside it stays.
+// Temporary files live in a hidden folder of the program's own, ".qor-partial" in the target's
+// folder (made when missing and kept), so no file of the user's beside the target is ever taken
+// for one. A temporary file has no name while it is written (where the file system allows) and is
+// named "<name>.XXXXXX" (X: six letters or digits) in that folder only for the moment before the
+// rename, or for the whole write elsewhere. A write killed with such a file there leaves it
+// behind; the next write of the same file removes it, and only regular files of that form.
 class TextOutput
 {
 public:
@@ -26,8 +27,8 @@ public:
     };
 
     // Opens the temporary file. Throws RuntimeError(FileNotFound) when the folder is missing and
-    // must exist, RuntimeError(FileIo) when it cannot be created or written into, or when the
-    // target is a folder.
+    // must exist, RuntimeError(FileIo) when it or the temporary folder cannot be created or
+    // written into, or when the target is a folder.
     explicit TextOutput(const QString &path, Folder folder = Folder::MustExist);
     ~TextOutput(); // without commit(): the temporary file goes, the target stays as it was
 
@@ -45,14 +46,17 @@ public:
     // Writes a whole file of lines at once.
     static void writeFile(const QString &path, const QStringList &lines,
                           Folder folder = Folder::MustExist);
-    // Whether a name is that of a temporary file of ours (".<name>.qor-partial-XXXXXX"): what a
-    // write killed between naming its temporary file and the rename leaves behind.
+    // The name of the temporary folder in a target's folder: ".qor-partial".
+    static QString temporaryFolderName();
+    // Whether a name in the temporary folder is that of a temporary file ("<name>.XXXXXX"): what
+    // a write killed between naming its temporary file and the rename leaves behind.
     static bool isTemporaryFileName(const QString &entry);
-    // Removes every such file in `folder`, whatever file it was to become. For a folder no other
-    // process writes into while this runs.
+    // Removes every such file in the temporary folder of `folder`, whatever file it was to
+    // become; nothing else. For a folder no other process writes into while this runs.
     static void removeInterruptedWritesIn(const QString &folder);
 
 private:
+    void prepareTemporaryFolder();
     void openTemporaryFile();
     void nameTemporaryFile();
     void discardTemporaryFile() noexcept;
@@ -61,6 +65,7 @@ private:
 
     QString m_path;
     QString m_folder;
+    QString m_temporaryFolder;
     QString m_temporaryPath; // empty while the temporary file has no name
     int m_fd = -1;
     bool m_committed = false;

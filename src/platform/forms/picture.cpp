@@ -1,9 +1,12 @@
 #include "picture.h"
 
+#include "regularfile.h"
 #include "runtimeerror.h"
 
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <optional>
 
 namespace platform {
 
@@ -20,10 +23,21 @@ qint64 maxPicturePixels()
 
 Picture loadPicture(const QString &path)
 {
-    if (!QFileInfo(path).isFile())
-        throw RuntimeError(RuntimeError::Kind::FileNotFound,
-                           QStringLiteral("File not found: %1").arg(path));
-    QImageReader reader(path);
+    // Pictures built into the program (":/...") are no files on disk; any other is read only when
+    // it is a regular file.
+    std::optional<RegularFile> file; // outlives the reader that reads it
+    QImageReader reader;
+    if (path.startsWith(QLatin1Char(':'))) {
+        if (!QFileInfo(path).isFile())
+            throw RuntimeError(RuntimeError::Kind::FileNotFound,
+                               QStringLiteral("File not found: %1").arg(path));
+        reader.setFileName(path);
+    } else {
+        file.emplace(path);
+        reader.setDevice(&file->file());
+        // The name's suffix is the first guess at the format, as for a reader given the path.
+        reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+    }
     // The header tells the size: a picture too large is refused before any decoding, by name.
     const QSize size = reader.size();
     if (size.isValid() && maxPicturePixels() > 0 &&

@@ -1,11 +1,10 @@
 #include "richtextbox.h"
 
+#include "regularfile.h"
 #include "rtfreader.h"
 #include "runtimeerror.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -117,27 +116,15 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent), TwipsGeometry(thi
 
 void RichTextBox::loadFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw RuntimeError(RuntimeError::Kind::FileNotFound,
-                           QStringLiteral("File not found: %1").arg(path));
-    if (info.isFile() && info.size() > MaxFileBytes)
+    RegularFile file(path);
+    if (file.size() > MaxFileBytes)
         throw RuntimeError(RuntimeError::Kind::FileIo,
                            QStringLiteral("File too large: %1 (%2 bytes; a rich-text file may "
                                           "have at most %3 bytes, 4 MB)")
                                .arg(path)
-                               .arg(info.size())
+                               .arg(file.size())
                                .arg(MaxFileBytes));
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        throw RuntimeError(
-            RuntimeError::Kind::FileIo,
-            QStringLiteral("Cannot open file: %1 (%2)").arg(path, file.errorString()));
     const QByteArray bytes = file.read(MaxFileBytes); // the file may have grown since
-    if (file.error() != QFileDevice::NoError)
-        throw RuntimeError(
-            RuntimeError::Kind::FileIo,
-            QStringLiteral("Cannot read file: %1 (%2)").arg(path, file.errorString()));
 
     rtf::readRtf(bytes, *document());
     document()->setDocumentMargin(0);

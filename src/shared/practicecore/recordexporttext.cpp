@@ -5,8 +5,9 @@
 
 #include "clock.h"
 #include "recordset.h"
+#include "regularfile.h"
+#include "runtimeerror.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace RecordExportText {
@@ -17,16 +18,23 @@ QString blanks(int count)
     return QString(count, QLatin1Char(' '));
 }
 
-// The first line of a text file as the export writes it (UTF-8, CR LF); empty when unreadable.
-QString firstLine(const QString &path)
+// Whether the file at `path` is a record the export may replace: a regular file whose first
+// line (UTF-8, CR LF, as the export writes it) is `titleLine`. A pipe, a device or a folder under
+// that name is not one, and is never opened; a file that cannot be read is not one either.
+bool holdsRecord(const QString &path, const QString &titleLine)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    QString line = QString::fromUtf8(file.readLine(4096));
+    if (!platform::isRegularFile(path))
+        return false;
+    QString line;
+    try {
+        platform::RegularFile file(path);
+        line = QString::fromUtf8(file.file().readLine(4096));
+    } catch (const platform::RuntimeError &) {
+        return false; // gone or changed into something else since the look above
+    }
     while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
         line.chop(1);
-    return line;
+    return line == titleLine;
 }
 } // namespace
 
@@ -51,7 +59,8 @@ QString TargetPath(const QString &path, const QString &titleLine)
     for (int number = 1;; ++number) {
         const QString candidate = number == 1 ? path
                                               : stem + QStringLiteral(" (%1).txt").arg(number);
-        if (!QFileInfo::exists(candidate) || firstLine(candidate) == titleLine)
+        // A name taken by a link to nothing counts as free: the new file replaces the link.
+        if (!QFileInfo::exists(candidate) || holdsRecord(candidate, titleLine))
             return candidate;
     }
 }

@@ -19,8 +19,9 @@ QString DateText(const QDate &date);
 QString FilePath(const QString &programFolder, const QDate &date, const QTime &time);
 
 // The file an export writes: the first of `path`, then `path` with " (2)", " (3)" ... before
-// ".txt", that does not exist or holds a record whose first line is `titleLine` (an earlier
-// export of the same set, which the new one replaces). A record of another set is never replaced.
+// ".txt", that does not exist or is a regular file whose first line is `titleLine` (an earlier
+// export of the same set, which the new one replaces). A record of another set, and a pipe,
+// device or folder under the name, is never replaced or read.
 QString TargetPath(const QString &path, const QString &titleLine);
 
 // "QOR-ZQ-24 No." followed by the set number.

@@ -1,11 +1,13 @@
 #include "database.h"
 
+#include "regularfile.h"
 #include "variant.h"
 
 #include <QFileInfo>
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cmath>
 #include <vector>
 
@@ -17,6 +19,18 @@ using Kind = RuntimeError::Kind;
 
 // A writer waits this long for another connection (or another program) to finish before failing.
 constexpr int busyTimeoutMs = 5000;
+
+// A statement that works longer than this is stopped: a trigger or view of the database that never
+// ends must not freeze the screens. Waiting for another program's lock is the busy timeout's.
+constexpr std::chrono::seconds statementTimeLimit{5};
+// How many virtual-machine steps run between two looks at the clock (a few microseconds' work).
+constexpr int stepsBetweenChecks = 1000;
+
+int pastDeadline(void *deadline)
+{
+    return std::chrono::steady_clock::now() >
+           *static_cast<std::chrono::steady_clock::time_point *>(deadline);
+}
 
 QString capitalized(QString text)
 {
@@ -39,6 +53,20 @@ int longestPath()
 {
     const sqlite3_vfs *vfs = sqlite3_vfs_find(nullptr);
     return (vfs ? vfs->mxPathname : 512) - static_cast<int>(sizeof "-journal" - 1);
+}
+
+// SQLite opens the path again by itself: a file swapped for a pipe since `checked` was opened
+// would be the one it reads. The handle has the file the path names now (it has not moved), and
+// that is the regular file checked.
+void requireSameFile(sqlite3 *handle, const RegularFile &checked)
+{
+    int moved = 1;
+    if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK ||
+        moved != 0 || !checked.sameFileAs(checked.path()))
+        throw RuntimeError(
+            Kind::Database,
+            QStringLiteral("Cannot open database %1: the file was replaced while it was opened")
+                .arg(checked.path()));
 }
 
 // Handles of closed connections, kept open for the next connection to the same file: a fresh
@@ -117,13 +145,12 @@ Database::~Database()
 
 std::shared_ptr<Database> Database::open(const QString &path)
 {
-    const QFileInfo file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         throw RuntimeError(Kind::FileNotFound,
                            QStringLiteral("Database file not found: %1").arg(path));
-    if (file.isDir())
-        throw RuntimeError(Kind::Database,
-                           QStringLiteral("Not a database file (it is a folder): %1").arg(path));
+    // A pipe or a device in the file's place would block SQLite's first read for good. The file
+    // stays open until SQLite has opened the same one (checked below).
+    const RegularFile file(path);
     // SQLite would take an empty file for an empty database and write to it; an empty file is
     // a damaged or unfinished one here.
     if (file.size() == 0)
@@ -140,7 +167,7 @@ std::shared_ptr<Database> Database::open(const QString &path)
                 .arg(utf8Path.size())
                 .arg(longestPath()));
 
-    if (sqlite3 *reused = idleHandles().take(path))
+    if (sqlite3 *reused = idleHandles().take(path)) // the same file as checked: it has not moved
         return std::shared_ptr<Database>(new Database(path, reused));
 
     sqlite3 *raw = nullptr;
@@ -155,6 +182,7 @@ std::shared_ptr<Database> Database::open(const QString &path)
         throw RuntimeError(Kind::Database,
                            QStringLiteral("Cannot open database %1: %2").arg(path, reason));
     }
+    requireSameFile(raw, file);
     sqlite3_busy_timeout(raw, busyTimeoutMs);
 
     // Durability: the file keeps its own journal mode (a rollback journal, DELETE, unless someone
@@ -271,7 +299,22 @@ int Statement::prepare(const QString &sql)
 
 bool Statement::step()
 {
+    // One limit for the whole statement, however many rows it returns.
+    if (!m_deadline)
+        m_deadline = std::chrono::steady_clock::now() + statementTimeLimit;
+    sqlite3 *handle = m_database->handle();
+    sqlite3_progress_handler(handle, stepsBetweenChecks, &pastDeadline, &*m_deadline);
     const int rc = sqlite3_step(m_statement.get());
+    sqlite3_progress_handler(handle, 0, nullptr, nullptr);
+    if (rc == SQLITE_INTERRUPT)
+        // SQLite has undone the statement; a transaction around it is rolled back by its owner.
+        throw RuntimeError(RuntimeError::Kind::Database,
+                           QStringLiteral("%1 was stopped after %2 seconds, the longest a database "
+                                          "statement may run; nothing of it was written "
+                                          "(database: %3)")
+                               .arg(capitalized(m_what))
+                               .arg(statementTimeLimit.count())
+                               .arg(m_database->path()));
     m_database->check(rc, m_what);
     return rc == SQLITE_ROW;
 }

@@ -7,7 +7,9 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -72,7 +74,9 @@ public:
 
     bool isValid() const { return m_statement != nullptr; }
 
-    bool step(); // true: a row is ready; false: done. Throws naming `what`.
+    // True: a row is ready; false: done. Throws naming `what`, also when the statement has run
+    // past its time limit (5 seconds from its first step), which stops it.
+    bool step();
     void bind(int index, const Variant &value); // 1-based like SQLite
     void bindRowId(int index, long long rowId);
 
@@ -98,6 +102,7 @@ private:
     QString m_what;
     std::unique_ptr<sqlite3_stmt, Finalizer> m_statement;
     bool m_moreStatements = false;
+    std::optional<std::chrono::steady_clock::time_point> m_deadline; // set by the first step
 };
 
 // BEGIN IMMEDIATE on construction; rolls back when dropped without commit(). A writer takes its
