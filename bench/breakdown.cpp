@@ -55,8 +55,7 @@ void addNextBreakdown(FigureTable &table)
     table.add("fresh connection + one-row read + close", repeat([] {
                   Public::OpenDb();
                   Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
-                  Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                                   platform::db::adLockOptimistic);
+                  Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
                   Public::Rs.reset();
                   Public::Conn->Close();
               }),
@@ -68,8 +67,7 @@ void addNextBreakdown(FigureTable &table)
                   // Update really writes.
                   Public::OpenDb();
                   Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-                  Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenKeyset,
-                                   platform::db::adLockOptimistic);
+                  Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
                   Public::Rs->setField(QStringLiteral("做题记录"),
                                        QString(QLatin1Char(char('A' + answers++ % 5))));
                   Public::Rs->setField(QStringLiteral("正误"), QStringLiteral("\u00D7"));

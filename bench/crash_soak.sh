@@ -10,5 +10,5 @@ shift || true
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQOR_BENCH=ON -DQOR_TESTS=OFF >&2
 cmake --build "$build" --parallel "$(nproc)" --target crash_soak qor-practice-driver >&2
 export QT_QPA_PLATFORM=offscreen
-exec "$build/bench/crash_soak" --driver "$build/bench/qor-practice-driver" \
+exec "$build/bench/crash_soak" --driver "$build/driver/qor-practice-driver" \
   --work "$build/soak-work" "$@"

@@ -50,5 +50,5 @@ export QT_QPA_PLATFORM=offscreen
 # The work folder lies in the build folder: the program folder, the bare-update database beside
 # its question database, and the RTF files the converters read, all on the same disk.
 exec "$build/bench/qor_bench" --work "$build/bench-work" \
-  --driver "$build/bench/qor-practice-driver" --rtf-bench "$build/bench/rtf_bench" \
+  --driver "$build/driver/qor-practice-driver" --rtf-bench "$build/bench/rtf_bench" \
   --bare-window "$build/bench/bare_window" "${font_cases[@]}" "$@"

@@ -9,6 +9,8 @@ headless_packages=(xvfb x11vnc openbox)
 # The tests. They also run where Noto CJK is installed beside WenQuanYi Micro Hei, as on many
 # desktops: its taller lines must never reach the question boxes.
 test_packages=(googletest libgtest-dev sqlite3 fonts-noto-cjk fontconfig)
+# The formatter CI checks the C++ files with.
+format_packages=(clang-format)
 
 install_missing() {
   local missing=() p

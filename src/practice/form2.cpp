@@ -4,6 +4,8 @@
 
 #include "public.h"
 
+#include "attemptcolumns.h"
+
 #include "recordset.h"
 #include "runtimeerror.h"
 #include "forms.h"
@@ -47,10 +49,8 @@ void ResetSetRecords()
     for (int i = 1; i <= Public::QuestionsPerSet; ++i) {
         Public::SqlText = Public::WholeRowQuery(Public::SetNo, i);
         Public::Rs = std::make_shared<Recordset>();
-        Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
-        Public::Rs->setField(QStringLiteral("做题记录"), QString());
-        Public::Rs->setField(QStringLiteral("正误"), QStringLiteral("  "));
-        Public::Rs->setField(QStringLiteral("用时"), QString());
+        Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
+        AttemptColumns::AssignReset(*Public::Rs);
         Public::Rs->Update();
         Public::Rs->MoveNext();
     }
@@ -66,7 +66,7 @@ void Form2::Form_Load()
     {
         platform::db::Recordset check;
         check.Open(Public::WholeTableQuery(Public::SetNo), Public::ConnectionString(),
-                   platform::db::adOpenStatic, platform::db::adLockOptimistic);
+                   platform::db::adLockOptimistic);
     }
 
     Public::OpenDb();
@@ -100,8 +100,7 @@ void Form2::Image1_Click()
     hide();
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
     // Exact, case-sensitive comparisons. Any other type has no screen to show question 1 on:
     // said as a run-time error rather than leaving the user before the bare backdrop.
     const platform::db::Variant type = Public::Rs->field(QuestionTypes::Column);

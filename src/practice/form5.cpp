@@ -2,6 +2,9 @@
 
 #include "public.h"
 
+#include "attemptcolumns.h"
+#include "passagekey.h"
+
 #include "recordset.h"
 #include "image.h"
 #include "label.h"
@@ -9,7 +12,6 @@
 #include "richtextbox.h"
 
 using platform::db::adLockOptimistic;
-using platform::db::adOpenStatic;
 
 QString SingleText(double value)
 {
@@ -35,9 +37,9 @@ void Form5::Form_Load()
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     // The key joins unchanged: an empty or Null one names the file "QOR-ZQ-<set>-.rtf".
-    LoadPassage(Public::Rs->field(Public::PassageKeyColumn).joinText());
+    LoadPassage(PassageKey::Text(Public::Rs->field(PassageKey::Column)));
     LoadQuestionText();
     FitQuestionBox();
     Public::Rs.reset();
@@ -61,10 +63,10 @@ void Form5::ShowNextQuestionHere()
     // display stays, scrolled as the reader left it.
     Public::OpenDb();
     Public::SqlText = Public::PassageKeyQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
-    const QString key = Public::Rs->field(Public::PassageKeyColumn).joinText();
-    if (!key.isEmpty())
-        LoadPassage(key);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
+    const platform::db::Variant key = Public::Rs->field(PassageKey::Column);
+    if (PassageKey::NamesPassage(key))
+        LoadPassage(PassageKey::Text(key));
     Public::Rs.reset();
     Public::Conn->Close();
 
@@ -72,11 +74,11 @@ void Form5::ShowNextQuestionHere()
 
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     SetOptionTextsFromRow();
     // The options show the row's stored letter; an empty one clears them, and anything else
     // (a blank, Null) leaves the tick of the answer just given.
-    OptionLayout::TickStoredLetter(optionButtons(), Public::Rs->field(QStringLiteral("做题记录")));
+    OptionLayout::TickStoredLetter(optionButtons(), Public::Rs->field(AttemptColumns::Letter));
     Public::Rs.reset();
     Public::Conn->Close();
 

@@ -5,7 +5,8 @@
 
 #include "public.h"
 #include "recordexport.h"
-#include "screenlooks.h"
+
+#include "attemptcolumns.h"
 
 #include "recordset.h"
 #include "forms.h"
@@ -16,21 +17,7 @@
 #include "timer.h"
 #include "messagebox.h"
 
-using platform::db::adOpenKeyset;
-using platform::db::adOpenStatic;
 using platform::db::adLockOptimistic;
-
-namespace {
-QString twoDigits(int value)
-{
-    return value < 10 ? QStringLiteral("0") + QString::number(value) : QString::number(value);
-}
-} // namespace
-
-QString TimeSpentText(int seconds)
-{
-    return twoDigits(seconds / 60) + QStringLiteral(":") + twoDigits(seconds % 60);
-}
 
 QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownType,
                                const QString &questionBoxName)
@@ -105,7 +92,7 @@ void QuestionScreen::ReadOptionTexts()
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     SetOptionTextsFromRow();
     Public::Rs.reset();
     Public::Conn->Close();
@@ -253,7 +240,7 @@ void QuestionScreen::Image1_Click()
     ShowCounter();
     Public::OpenDb();
     Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenStatic, adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
     // Exact comparisons: another case, blanks around the letters, an empty text or Null name no
     // other screen, so such a question stays on this one.
     const std::optional<QuestionType> type = QuestionTypes::Named(
@@ -287,15 +274,8 @@ void QuestionScreen::RecordAnswer()
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, adOpenKeyset, adLockOptimistic);
-    Public::Rs->setField(QStringLiteral("做题记录"), Public::ChosenLetter);
-    // The mark compares the letter as the row holds it with the key, exactly; a Null key
-    // matches nothing.
-    const QString recorded = Public::Rs->field(QStringLiteral("做题记录")).joinText();
-    const bool right = Public::Rs->field(QStringLiteral("答案")).equals(recorded);
-    Public::Rs->setField(QStringLiteral("正误"),
-                         right ? ScreenLooks::RightMark : ScreenLooks::WrongMark);
-    Public::Rs->setField(QStringLiteral("用时"), TimeSpentText(Public::QuestionSeconds));
+    Public::Rs->Open(Public::SqlText, *Public::Conn, adLockOptimistic);
+    AttemptColumns::AssignAnswer(*Public::Rs, Public::ChosenLetter, Public::QuestionSeconds);
     Public::Rs->Update();
     Public::Rs->Close();
     Public::Rs.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optionlayout.h"
+
 #include "questiontype.h"
 
 #include "form.h"
@@ -96,7 +97,3 @@ private:
     OptionLayout::Labels m_optionTexts{};
     OptionLayout::Buttons m_options{};
 };
-
-// The time spent on a question as the attempt record stores it: minutes and seconds, each with
-// at least two digits (605 -> "10:05", 6000 -> "100:00").
-QString TimeSpentText(int seconds);

@@ -1,6 +1,8 @@
 #include "form10.h"
 
 #include "public.h"
+
+#include "passagekey.h"
 #include "questiontype.h"
 
 #include "richtextbox.h"
@@ -13,8 +15,7 @@ void openRow(int question)
 {
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, question);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
 }
 
 void closeRow()
@@ -34,10 +35,11 @@ Form10::Form10() : ReviewScreen(QStringLiteral(":/layouts/form10.json"))
 void Form10::Form_Load()
 {
     openRow(Public::QuestionNo);
-    const QString ownKey = Public::Rs->field(Public::PassageKeyColumn).joinText();
+    const platform::db::Variant ownKey = Public::Rs->field(PassageKey::Column);
     closeRow();
     RichTextBox1->loadFile(Public::PassageFilePath(
-        Public::SetNo, ownKey.isEmpty() ? RunPassageKey(Public::QuestionNo) : ownKey));
+        Public::SetNo, PassageKey::NamesPassage(ownKey) ? PassageKey::Text(ownKey)
+                                                        : RunPassageKey(Public::QuestionNo)));
     RichTextBox2->loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
     OptionLayout::FitQuestionBox(*RichTextBox2);
 
@@ -61,7 +63,7 @@ QString Form10::RunPassageKey(int question)
         const bool inRun = !Public::Rs->EOF() &&
                            QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)) ==
                                QuestionType::RC;
-        const QString key = inRun ? Public::Rs->field(Public::PassageKeyColumn).joinText()
+        const QString key = inRun ? PassageKey::Text(Public::Rs->field(PassageKey::Column))
                                   : QString();
         closeRow();
         if (!inRun)

@@ -1,14 +1,17 @@
 #include "form7.h"
 
-#include "accuracy.h"
 #include "form10.h"
 #include "form8.h"
 #include "form9.h"
 
 #include "public.h"
-#include "questiontype.h"
 #include "recordexport.h"
 #include "screenlooks.h"
+
+#include "accuracy.h"
+#include "attemptcolumns.h"
+#include "marks.h"
+#include "questiontype.h"
 
 #include "colors.h"
 #include "datacontrol.h"
@@ -24,13 +27,9 @@ constexpr quint32 RightMarkColor = 0xFF00; // green
 constexpr quint32 WrongMarkColor = 0xFF;   // red
 
 // The shown grid columns, numbered from 0 (the option texts A to E are hidden).
-constexpr int TypeColumn = 0;
-constexpr int LetterColumn = 4; // 做题记录
-constexpr int MarkColumn = 5;   // 正误
+constexpr int LetterColumn = 4; // AttemptColumns::Letter
+constexpr int MarkColumn = 5;   // AttemptColumns::Mark
 constexpr std::array<double, 7> ColumnWidthsTwips = {1250, 1250, 1600, 1250, 1250, 1800, 1250};
-
-using ScreenLooks::RightMark;
-using ScreenLooks::WrongMark;
 } // namespace
 
 Form7::Form7() : Form(QStringLiteral(":/layouts/form7.json"))
@@ -68,7 +67,6 @@ void Form7::BindGrid()
     // The database under the program folder, as every other step opens it: the program may be
     // started from any directory.
     Adodc1->setConnectionString(Public::ConnectionString());
-    Adodc1->setCursorType(platform::db::adOpenDynamic);
     Adodc1->setLockType(platform::db::adLockReadOnly);
     Adodc1->setRecordSource(Public::OrderedWholeTableQuery(Public::SetNo));
     Adodc1->refresh();
@@ -87,9 +85,9 @@ void Form7::ColourMarks()
         MSHFlexGrid1->setCol(MarkColumn);
         MSHFlexGrid1->setRow(row);
         QColor colour;
-        if (MSHFlexGrid1->text() == RightMark)
+        if (MSHFlexGrid1->text() == Marks::Right)
             colour = platform::colorFromBgr(RightMarkColor);
-        else if (MSHFlexGrid1->text() == WrongMark)
+        else if (MSHFlexGrid1->text() == Marks::Wrong)
             colour = platform::colorFromBgr(WrongMarkColor);
         else
             continue; // never answered, or a mark that is neither: uncoloured
@@ -97,32 +95,22 @@ void Form7::ColourMarks()
         MSHFlexGrid1->setCol(LetterColumn);
         MSHFlexGrid1->setCellForeColor(colour);
     }
+    MSHFlexGrid1->setRow(0);
+    MSHFlexGrid1->setCol(0);
 }
 
 void Form7::ShowAccuracy()
 {
-    std::array<int, 3> right{};
-    std::array<int, 3> count{};
-    for (int row = 1; row < MSHFlexGrid1->rows(); ++row) {
-        MSHFlexGrid1->setCol(TypeColumn);
-        MSHFlexGrid1->setRow(row);
-        for (size_t type = 0; type < QuestionTypes::All.size(); ++type) {
-            // Once a test matches, the current cell is the mark: the later tests never match.
-            if (MSHFlexGrid1->text() != QuestionTypes::Name(QuestionTypes::All[type]))
-                continue;
-            MSHFlexGrid1->setCol(MarkColumn);
-            if (MSHFlexGrid1->text() == RightMark)
-                ++right[type];
-            ++count[type];
-        }
-    }
-    MSHFlexGrid1->setRow(0);
-    MSHFlexGrid1->setCol(0);
+    // From the rows the grid shows, as the data control found them, not from the grid's cells.
+    const int typeField = Adodc1->fieldIndex(QuestionTypes::Column);
+    const int markField = Adodc1->fieldIndex(AttemptColumns::Mark);
+    Accuracy::Counts counts;
+    for (int record = 0; record < Adodc1->recordCount(); ++record)
+        counts.add(Adodc1->value(record, typeField), Adodc1->value(record, markField));
 
     const std::array<platform::Label *, 3> captions = {Label5, Label6, Label7};
     for (size_t type = 0; type < QuestionTypes::All.size(); ++type)
-        captions[type]->setCaption(Accuracy::AccuracyCaption(
-            QuestionTypes::Name(QuestionTypes::All[type]), right[type], count[type]));
+        captions[type]->setCaption(counts.caption(QuestionTypes::All[type]));
 }
 
 void Form7::MSHFlexGrid1_DblClick()
@@ -134,8 +122,7 @@ void Form7::MSHFlexGrid1_DblClick()
     Public::QuestionNo = row;
     Public::OpenDb();
     Public::SqlText = Public::TypeQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
     QuestionTypes::WithScreenFor<Form8, Form9, Form10>(
         QuestionTypes::Named(Public::Rs->field(QuestionTypes::Column)), []<class Screen>() {
             Public::Conn->Close();

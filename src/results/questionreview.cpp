@@ -18,8 +18,7 @@ void QuestionReview::Form_Load()
 
     Public::OpenDb();
     Public::SqlText = Public::WholeRowQuery(Public::SetNo, Public::QuestionNo);
-    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adOpenStatic,
-                     platform::db::adLockOptimistic);
+    Public::Rs->Open(Public::SqlText, *Public::Conn, platform::db::adLockOptimistic);
     ShowOptionTexts(*Public::Rs);
     TickStoredAnswer(*Public::Rs);
     Public::Rs.reset();

@@ -4,6 +4,8 @@
 
 #include "public.h"
 
+#include "attemptcolumns.h"
+
 #include "recordset.h"
 #include "colors.h"
 #include "forms.h"
@@ -70,5 +72,5 @@ void ReviewScreen::ShowOptionTexts(const platform::db::Recordset &row)
 
 void ReviewScreen::TickStoredAnswer(const platform::db::Recordset &row)
 {
-    OptionLayout::TickStoredLetter(m_buttons, row.field(QStringLiteral("做题记录")));
+    OptionLayout::TickStoredLetter(m_buttons, row.field(AttemptColumns::Letter));
 }

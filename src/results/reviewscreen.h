@@ -42,8 +42,8 @@ protected:
     void ShowHeader();
     // The option texts A to E of the open row; a Null text is an error.
     void ShowOptionTexts(const platform::db::Recordset &row);
-    // Ticks the option of the letter stored in 做题记录: "A".."E" tick their option, the empty
-    // text clears all, anything else (Null, a blank, lower case) ticks nothing.
+    // Ticks the option of the stored letter (AttemptColumns::Letter): "A".."E" tick their option,
+    // the empty text clears all, anything else (Null, a blank, lower case) ticks nothing.
     void TickStoredAnswer(const platform::db::Recordset &row);
 
 private:

@@ -27,7 +27,7 @@ using Labels = std::array<platform::Label *, 5>;
 using Buttons = std::array<platform::OptionButton *, 5>;
 
 // The letter of option k (0 to 4): "A" to "E", as the option text columns are named and the
-// 做题记录 column stores an answer.
+// letter column (AttemptColumns::Letter) stores an answer.
 QString Letter(int k);
 
 // Every line of the question box LineHeightTwips high, for the files it loads from now on: the

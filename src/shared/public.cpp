@@ -1,14 +1,19 @@
 #include "public.h"
 
-#include "richtextbox.h"
+#include "passagekey.h"
+#include "questioncolumns.h"
+#include "questiontype.h"
+
 #include "programfolder.h"
+#include "richtextbox.h"
 
 namespace Public {
 
 namespace {
 QString idCondition(int set, int question)
 {
-    return QStringLiteral(" where 编号= 'QOR%1-Q%2'").arg(set).arg(question);
+    return QStringLiteral(" where %1= 'QOR%2-Q%3'")
+        .arg(QuestionColumns::Id, QString::number(set), QString::number(question));
 }
 
 QString setFolder(int set)
@@ -54,12 +59,14 @@ QString WholeRowQuery(int set, int question)
 
 QString TypeQuery(int set, int question)
 {
-    return QStringLiteral("select 题型 from QOR%1").arg(set) + idCondition(set, question);
+    return QStringLiteral("select %1 from QOR%2").arg(QuestionTypes::Column).arg(set) +
+           idCondition(set, question);
 }
 
 QString PassageKeyQuery(int set, int question)
 {
-    return QStringLiteral("select 属性 from QOR%1").arg(set) + idCondition(set, question);
+    return QStringLiteral("select %1 from QOR%2").arg(PassageKey::Column).arg(set) +
+           idCondition(set, question);
 }
 
 QString WholeTableQuery(int set)

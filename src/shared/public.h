@@ -59,9 +59,6 @@ QString PassageKeyQuery(int set, int question);
 QString WholeTableQuery(int set);
 QString OrderedWholeTableQuery(int set);
 
-// The column that names an "RC" question's passage.
-inline const QString PassageKeyColumn = QStringLiteral("属性");
-
 // Files under the program folder.
 QString QuestionFilePath(int set, int question);
 QString PassageFilePath(int set, const QString &key);

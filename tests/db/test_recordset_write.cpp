@@ -226,8 +226,7 @@ TEST_F(RecordsetWrite, ReadOnlyResultsCanBeReadButNotWritten)
     const QStringList before = database.cells(wholeTable);
     for (const Row &row : rows) {
         Recordset recordset;
-        recordset.Open(QString::fromUtf8(row.query), connection, platform::db::adOpenStatic,
-                       row.lock);
+        recordset.Open(QString::fromUtf8(row.query), connection, row.lock);
         EXPECT_EQ(recordset.field(QStringLiteral("题型")), Variant("CR")) << row.query;
         recordset.setField(QStringLiteral("题型"), "XX");
         try {

@@ -4,6 +4,8 @@
 
 #include "public.h"
 
+#include "marks.h"
+
 #include "forms.h"
 
 #include "label.h"

@@ -5,6 +5,8 @@
 #include "form2.h"
 #include "public.h"
 
+#include "marks.h"
+
 #include "forms.h"
 #include "label.h"
 #include "richtextbox.h"

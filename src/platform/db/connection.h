@@ -10,9 +10,9 @@ namespace platform::db {
 
 class Database; // the open SQLite handle, shared by a connection and the recordsets opened on it
 
-// Stands in for a database connection of the forms platform. The connection string is of the
-// form "Provider=...;Data Source=<path>;...": only Data Source is read; it names an SQLite 3 file
-// that must exist.
+// A connection to the question database. The connection string is of the form
+// "Provider=...;Data Source=<path>;...": only Data Source is read; it names an SQLite 3 file that
+// must exist.
 class Connection
 {
 public:

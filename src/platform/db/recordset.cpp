@@ -30,7 +30,7 @@ Recordset::~Recordset()
     Close();
 }
 
-void Recordset::Open(const QString &source, Connection &connection, CursorType, LockType lock)
+void Recordset::Open(const QString &source, Connection &connection, LockType lock)
 {
     requireClosed();
     if (!connection.isOpen())
@@ -40,8 +40,7 @@ void Recordset::Open(const QString &source, Connection &connection, CursorType, 
     openOn(connection.database(), source, lock);
 }
 
-void Recordset::Open(const QString &source, const QString &connectionString, CursorType,
-                     LockType lock)
+void Recordset::Open(const QString &source, const QString &connectionString, LockType lock)
 {
     requireClosed();
     auto connection = std::make_unique<Connection>();

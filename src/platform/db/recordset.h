@@ -17,10 +17,10 @@ class Database;
 class Statement;
 struct SingleTableSelect;
 
-enum CursorType { adOpenForwardOnly = 0, adOpenKeyset = 1, adOpenDynamic = 2, adOpenStatic = 3 };
 enum LockType { adLockReadOnly = 1, adLockPessimistic = 2, adLockOptimistic = 3 };
 
-// The rows a query found, held in memory (static cursor), positioned on the first. Fields are read
+// The rows a query found, held in memory (a static cursor, the one kind there is), positioned on
+// the first. Fields are read
 // and assigned by column name. Update writes the assigned fields of the current row in one
 // statement and one transaction, durable when it returns.
 class Recordset
@@ -34,11 +34,10 @@ public:
 
     // Runs the query on an open connection. Throws RuntimeError naming the query and the database
     // when the table or a column is missing or the query fails.
-    void Open(const QString &source, Connection &connection, CursorType cursor = adOpenStatic,
-              LockType lock = adLockOptimistic);
+    void Open(const QString &source, Connection &connection, LockType lock = adLockOptimistic);
     // The same on a connection of its own, opened from a connection string.
     void Open(const QString &source, const QString &connectionString,
-              CursorType cursor = adOpenStatic, LockType lock = adLockOptimistic);
+              LockType lock = adLockOptimistic);
 
     bool isOpen() const;
     // Past the last row. C's EOF macro would turn the name into "(-1)": it is set aside for this

@@ -20,7 +20,6 @@ public:
 
     bool isNull() const { return std::holds_alternative<std::monostate>(m_value); }
     bool isText() const { return std::holds_alternative<QString>(m_value); }
-    bool isNumber() const { return std::holds_alternative<double>(m_value); }
 
     // The value as text where a text is required; Null throws RuntimeError(InvalidUseOfNull)
     // naming `where` (for example "field A of select * from QOR3 where ...").

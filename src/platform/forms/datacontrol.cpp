@@ -32,11 +32,6 @@ void DataControl::setConnectionString(const QString &connectionString)
     m_connectionString = connectionString;
 }
 
-void DataControl::setCursorType(db::CursorType cursorType)
-{
-    m_cursorType = cursorType;
-}
-
 void DataControl::setLockType(db::LockType lockType)
 {
     m_lockType = lockType;
@@ -60,7 +55,7 @@ void DataControl::refresh()
     db::Connection connection;
     connection.Open(m_connectionString);
     db::Recordset recordset;
-    recordset.Open(m_recordSource, connection, m_cursorType, m_lockType);
+    recordset.Open(m_recordSource, connection, m_lockType);
 
     // The rows are kept as found: later changes to the table show only after the next refresh().
     QStringList fields = recordset.columnNames();
@@ -85,6 +80,16 @@ void DataControl::refresh()
 const db::Variant &DataControl::value(int record, int field) const
 {
     return m_records.at(size_t(record)).at(size_t(field));
+}
+
+int DataControl::fieldIndex(const QString &name) const
+{
+    const int index = int(m_fields.indexOf(name));
+    if (index < 0)
+        throw RuntimeError(RuntimeError::Kind::NoSuchColumn,
+                           QStringLiteral("Data control %1: no field %2 in the rows of \"%3\"")
+                               .arg(objectName(), name, m_recordSource));
+    return index;
 }
 
 void DataControl::paintEvent(QPaintEvent *)

@@ -25,7 +25,6 @@ public:
     static DataControl *fromLayout(QWidget *parent, const QJsonObject &entry);
 
     void setConnectionString(const QString &connectionString);
-    void setCursorType(db::CursorType cursorType);
     void setLockType(db::LockType lockType);
     void setRecordSource(const QString &recordSource);
 
@@ -38,6 +37,9 @@ public:
     QStringList fieldNames() const { return m_fields; }
     int recordCount() const { return int(m_records.size()); }
     const db::Variant &value(int record, int field) const;
+    // The index of a field by name. Throws RuntimeError(NoSuchColumn) naming the control, the
+    // field and the record source when the rows have no such field.
+    int fieldIndex(const QString &name) const;
 
 signals:
     // Emitted after every successful refresh().
@@ -49,7 +51,6 @@ protected:
 private:
     QString m_connectionString;
     QString m_recordSource;
-    db::CursorType m_cursorType = db::adOpenStatic;
     db::LockType m_lockType = db::adLockOptimistic;
     QStringList m_fields;
     std::vector<std::vector<db::Variant>> m_records;

@@ -42,8 +42,6 @@ public:
     }
 
     QString caption() const { return windowTitle(); }
-    double clientWidthTwips() const { return m_clientWidth; }
-    double clientHeightTwips() const { return m_clientHeight; }
     QStringList printedLines() const { return m_printed; }
 
     // Plain text output on the form's surface, one line per call, from the top-left corner.

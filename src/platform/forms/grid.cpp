@@ -197,19 +197,9 @@ void Grid::setCellForeColor(const QColor &color)
     cellItem(m_row, m_col)->setForeground(color.isValid() ? QBrush(color) : QBrush());
 }
 
-void Grid::setCellBackColor(const QColor &color)
-{
-    cellItem(m_row, m_col)->setBackground(color.isValid() ? QBrush(color) : QBrush());
-}
-
 QColor Grid::cellForeColor(int row, int col) const
 {
     return brushColor(cellAt(row, col, "CellForeColor"), Qt::ForegroundRole);
-}
-
-QColor Grid::cellBackColor(int row, int col) const
-{
-    return brushColor(cellAt(row, col, "CellBackColor"), Qt::BackgroundRole);
 }
 
 void Grid::setColWidth(int col, double twips)

@@ -13,8 +13,8 @@ class DataControl;
 
 // A grid bound to a data control: row 0 is the fixed header row with the field names, then one
 // row per record. Fields named hidden are left out, and the shown columns are numbered from 0.
-// Like a flex grid, it has a current cell (Row, Col) that code moves to read or colour cells; a
-// click moves it too. Widths are in twips.
+// It has a current cell (row, col) that the results screen moves to read or colour cells; a click
+// moves it too. Widths are in twips.
 class Grid : public QTableWidget, public TwipsGeometry
 {
     Q_OBJECT
@@ -43,11 +43,9 @@ public:
     QString text() const { return textMatrix(m_row, m_col); } // of the current cell
     QString textMatrix(int row, int col) const;
 
-    // Colours of the current cell; an invalid colour goes back to the grid's own.
+    // The text colour of the current cell; an invalid colour goes back to the grid's own.
     void setCellForeColor(const QColor &color);
-    void setCellBackColor(const QColor &color);
     QColor cellForeColor(int row, int col) const; // invalid when never coloured
-    QColor cellBackColor(int row, int col) const;
 
     void setColWidth(int col, double twips);
     double colWidth(int col) const;

@@ -47,7 +47,6 @@ public:
     // The height of each laid-out line of files loaded from now on; 0 lays lines out at their
     // natural heights and keeps the files' paragraph spacing.
     void setLinePitchTwips(double twips);
-    double linePitchTwips() const { return m_linePitchTwips; }
 
     // What loadFile lets a file cost: the reader's limits at the box's present width, scroll bar
     // and line pitch. Content past them is left out with a line that says so. (Callers include

@@ -4,12 +4,6 @@
 
 namespace platform {
 
-void TwipsGeometry::setLeftTwips(double left)
-{
-    m_left = left;
-    applyGeometry();
-}
-
 void TwipsGeometry::setTopTwips(double top)
 {
     m_top = top;

@@ -21,7 +21,6 @@ public:
     double widthTwips() const { return m_width; }
     double heightTwips() const { return m_height; }
 
-    void setLeftTwips(double left);
     void setTopTwips(double top);
     void setWidthTwips(double width);
     void setHeightTwips(double height);

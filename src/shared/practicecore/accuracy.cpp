@@ -1,5 +1,9 @@
 #include "accuracy.h"
 
+#include "marks.h"
+
+#include "variant.h"
+
 namespace Accuracy {
 
 QString PercentText(int right, int count)
@@ -23,6 +27,21 @@ QString AccuracyCaption(const QString &type, int right, int count)
     return type + QStringLiteral(" 正确率: ") + PercentText(right, count) +
            QStringLiteral("%  ( ") + QString::number(right) + QStringLiteral("/") +
            QString::number(count) + QStringLiteral(" )");
+}
+
+void Counts::add(const platform::db::Variant &type, const platform::db::Variant &mark)
+{
+    const std::optional<QuestionType> named = QuestionTypes::Named(type);
+    if (!named)
+        return;
+    ++m_questions[index(*named)];
+    if (Marks::IsRight(mark))
+        ++m_right[index(*named)];
+}
+
+QString Counts::caption(QuestionType type) const
+{
+    return AccuracyCaption(QuestionTypes::Name(type), right(type), questions(type));
 }
 
 } // namespace Accuracy

@@ -9,6 +9,8 @@
 #include "public.h"
 #include "questionscreen.h"
 #include "screenfonts.h"
+
+#include "marks.h"
 #include "form10.h"
 #include "form7.h"
 #include "form8.h"

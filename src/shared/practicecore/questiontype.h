@@ -9,8 +9,8 @@
 #include <optional>
 #include <utility>
 
-// The three question types, as a question's 题型 cell names them. Each has a question screen and
-// a review screen of its own; the results screen lists them in this order.
+// The three question types, as a question's type cell (Column below) names them. Each has a
+// question screen and a review screen of its own; the results screen lists them in this order.
 enum class QuestionType { SC, CR, RC };
 
 namespace QuestionTypes {

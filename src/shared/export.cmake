@@ -1,3 +1,0 @@
-list(APPEND QOR_SOURCES
-  shared/recordexport.h shared/recordexport.cpp
-)
