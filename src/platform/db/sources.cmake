@@ -4,4 +4,5 @@ list(APPEND QOR_SOURCES
   db/recordset.h db/recordset.cpp
   db/database.h db/database.cpp
   db/selectquery.h db/selectquery.cpp
+  db/statementcache.h db/statementcache.cpp
 )
