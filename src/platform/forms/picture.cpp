@@ -76,6 +76,9 @@ DecodedPictures &decodedPictures()
 
 QPixmap decode(const QString &path)
 {
+    if (!QFileInfo(path).isFile())
+        throw RuntimeError(RuntimeError::Kind::FileNotFound,
+                           QStringLiteral("File not found: %1").arg(path));
     QImageReader reader(path);
     // The header tells the size: a picture too large is refused before any decoding, by name.
     const QSize size = reader.size();
@@ -100,16 +103,16 @@ QPixmap decode(const QString &path)
 
 Picture loadPicture(const QString &path)
 {
+    // Only a regular file is looked up; anything else goes to the decoder, which says what it is.
     const QFileInfo info(path);
-    if (!info.isFile())
-        throw RuntimeError(RuntimeError::Kind::FileNotFound,
-                           QStringLiteral("File not found: %1").arg(path));
+    const bool regular = info.isFile();
     const DecodedPictures::Stamp stamp{
         info.size(), info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
-    if (const QPixmap *decoded = decodedPictures().find(path, stamp))
+    if (const QPixmap *decoded = regular ? decodedPictures().find(path, stamp) : nullptr)
         return Picture(*decoded); // the pixels are shared; the picture is a load of its own
     const QPixmap pixmap = decode(path);
-    decodedPictures().keep(path, stamp, pixmap);
+    if (regular)
+        decodedPictures().keep(path, stamp, pixmap);
     return Picture(pixmap);
 }
 
