@@ -42,9 +42,9 @@ int longestPath()
     return (vfs ? vfs->mxPathname : 512) - static_cast<int>(sizeof "-journal" - 1);
 }
 
-// Handles of closed connections, kept open with their compiled statements for the next
-// connection to the same file: a fresh handle parses the whole schema again (all 24 tables), and
-// the program opens three connections for every press of Next.
+// Handles of closed connections, kept open for the next connection to the same file: a fresh
+// handle parses the whole schema again (all 24 tables), and the program opens three connections
+// for every press of Next.
 class IdleHandles
 {
 public:
@@ -52,7 +52,7 @@ public:
     {
         QString path;
         sqlite3 *handle = nullptr;
-        StatementCache statements;
+        StatementCache statements; // compiled on the handle, kept with it
     };
 
     void park(Idle idle)
