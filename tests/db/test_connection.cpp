@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 using platform::RuntimeError;
 using platform::db::Connection;
@@ -248,6 +249,52 @@ TEST(Connection, AReopenedConnectionSeesTheFileNowAtThePath)
     } catch (const RuntimeError &error) {
         EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
     }
+}
+
+// Each connection of a step runs the texts the steps before it ran: the compiled statements kept
+// for them read what the file holds now, whoever wrote it, whatever table shape it now has.
+TEST(Connection, RepeatedQueriesReadWhatOtherConnectionsWrote)
+{
+    QorDatabase database;
+    const QString query = QStringLiteral("select * from QOR3 where 编号= 'QOR3-Q7'");
+    auto readRow = [&](const QString &column) {
+        Connection connection;
+        connection.Open(database.connectionString());
+        Recordset recordset;
+        recordset.Open(query, connection);
+        const QString value = recordset.field(column).joinText();
+        const int columns = int(recordset.columnNames().size());
+        recordset.Close();
+        connection.Close();
+        return std::pair(value, columns);
+    };
+    const auto [answer, columns] = readRow(QStringLiteral("答案"));
+    EXPECT_EQ(answer, QStringLiteral("C"));
+
+    database.execute(QStringLiteral("update QOR3 set 答案 = 'E' where 编号 = 'QOR3-Q7'"));
+    EXPECT_EQ(readRow(QStringLiteral("答案")).first, QStringLiteral("E"));
+
+    database.execute(QStringLiteral("alter table QOR3 add column 备注 text default 'new'"));
+    const auto [note, columnsNow] = readRow(QStringLiteral("备注"));
+    EXPECT_EQ(note, QStringLiteral("new"));
+    EXPECT_EQ(columnsNow, columns + 1);
+
+    // An answer written through a connection, then changed by another program, then written
+    // again through the next connection: each write lands, on the row it names.
+    auto writeAnswer = [&](const QString &letter) {
+        Connection connection;
+        connection.Open(database.connectionString());
+        Recordset recordset;
+        recordset.Open(query, connection, platform::db::adOpenKeyset);
+        recordset.setField(QStringLiteral("做题记录"), letter);
+        recordset.Update();
+    };
+    writeAnswer(QStringLiteral("A"));
+    database.execute(QStringLiteral("update QOR3 set 做题记录 = 'X'"));
+    writeAnswer(QStringLiteral("B"));
+    EXPECT_EQ(database.cells(QStringLiteral("select 做题记录 from QOR3 order by 题号")),
+              (QStringList{QStringLiteral("text:X"), QStringLiteral("text:X"),
+                           QStringLiteral("text:B")}));
 }
 
 TEST(Connection, APathTooLongForSqliteIsRefusedSayingHowLongItMayBe)

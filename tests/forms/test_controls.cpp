@@ -13,6 +13,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -254,6 +255,69 @@ TEST(Pictures, APictureTooLargeToDecodeIsCalledTooLarge)
                 .arg(path)))
             << error.message().toStdString();
     }
+}
+
+// A binary PPM of one colour: its size depends on the picture's size alone, so a picture of
+// another colour can take the file's place without changing its size.
+void writePlainPicture(const QString &path, QColor colour, const QDateTime &modified)
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "PPM"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+}
+
+QColor colourOf(const platform::Picture &picture)
+{
+    return picture.pixmap().toImage().pixelColor(0, 0);
+}
+
+TEST(Pictures, AFileChangedOnDiskIsReadAgain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("next0.ppm"));
+    const QDateTime before = QDateTime::fromSecsSinceEpoch(1700000000);
+    writePlainPicture(path, Qt::red, before);
+    const platform::Picture first = platform::loadPicture(path);
+    EXPECT_EQ(colourOf(first), QColor(Qt::red));
+    const platform::Picture again = platform::loadPicture(path);
+    EXPECT_EQ(colourOf(again), QColor(Qt::red));
+    EXPECT_FALSE(again == first); // each load is a picture of its own
+
+    // Same size, a later modification time.
+    writePlainPicture(path, Qt::blue, before.addSecs(1));
+    EXPECT_EQ(colourOf(platform::loadPicture(path)), QColor(Qt::blue));
+
+    // Another size, the same modification time.
+    QImage larger(16, 8, QImage::Format_RGB32);
+    larger.fill(Qt::green);
+    ASSERT_TRUE(larger.save(path, "PPM"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(before.addSecs(1), QFileDevice::FileModificationTime));
+    file.close();
+    const platform::Picture green = platform::loadPicture(path);
+    EXPECT_EQ(green.pixmap().size(), QSize(16, 8));
+    EXPECT_EQ(colourOf(green), QColor(Qt::green));
+
+    // A file that is gone is missing, whatever was decoded from it before.
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_THROW(platform::loadPicture(path), platform::RuntimeError);
+}
+
+TEST(Pictures, AnUnchangedFileIsNotDecodedAgain)
+{
+    // Other pixels written with the same size and modification time go unseen: the proof that
+    // the second load took the decoded picture instead of reading the file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("help0.ppm"));
+    const QDateTime stamp = QDateTime::fromSecsSinceEpoch(1700000000);
+    writePlainPicture(path, Qt::red, stamp);
+    EXPECT_EQ(colourOf(platform::loadPicture(path)), QColor(Qt::red));
+    writePlainPicture(path, Qt::blue, stamp);
+    EXPECT_EQ(colourOf(platform::loadPicture(path)), QColor(Qt::red));
 }
 
 TEST(Pictures, AnImageTakesThePictureSizeUnlessStretched)

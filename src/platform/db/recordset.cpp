@@ -91,12 +91,17 @@ void Recordset::readRows(const QString &source, LockType lock)
     if (!statement)
         statement.emplace(database, source, what);
 
+    // The columns are described after the first step: a statement compiled on a handle that has
+    // not yet seen another connection's change to the table's shape is compiled again by it.
+    bool hasRow = statement->step();
     const int first = m_table.isEmpty() ? 0 : 1;
     const int count = statement->columnCount();
     if (count == 0) {
         // A statement that returns no rows (an UPDATE run through a recordset) is simply run;
         // there are no rows to hold, so the recordset stays closed.
-        while (statement->step()) {}
+        while (hasRow)
+            hasRow = statement->step();
+        statement.reset(); // back to the database's statements before the database may go
         m_database.reset();
         return;
     }
@@ -106,7 +111,7 @@ void Recordset::readRows(const QString &source, LockType lock)
                           statement->originTable(column).compare(m_table, Qt::CaseInsensitive) == 0;
         m_originColumns << (ours ? statement->originColumn(column) : QString());
     }
-    while (statement->step()) {
+    for (; hasRow; hasRow = statement->step()) {
         if (first == 1)
             m_rowIds.push_back(statement->rowId(0));
         std::vector<Variant> row;

@@ -139,7 +139,9 @@ QWidget *makeRichTextBox(QWidget *parent, const QJsonObject &entry)
     bool bold = false;
     box->setFont(fontOf(entry, &name, &size, &bold));
     setGeometryFrom(*box, entry);
-    box->setPlainText(entry.value(QLatin1String("text")).toString());
+    // A new box is empty: only a design text is worth setting (it costs a layout of its own).
+    if (const QString text = entry.value(QLatin1String("text")).toString(); !text.isEmpty())
+        box->setPlainText(text);
     box->setScrollBarsVertical(entry.value(QLatin1String("scrollBars")).toString() ==
                                QLatin1String("vertical"));
     // A box that is never sized by its line count may keep the text's own line heights (0).

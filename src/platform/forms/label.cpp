@@ -150,14 +150,21 @@ void Label::applyGeometry()
         const QFontMetrics metrics(font());
         const int lineHeight = metrics.height();
         if (m_wordWrap) {
-            m_height = pixelsToTwips(wrappedLineCount(text(), font(), twipsToPixels(m_width)) *
-                                     lineHeight);
+            m_height = pixelsToTwips(wrappedLines() * lineHeight);
         } else {
             m_width = pixelsToTwips(metrics.horizontalAdvance(text()) + 1);
             m_height = pixelsToTwips(lineHeight);
         }
     }
     TwipsGeometry::applyGeometry();
+}
+
+int Label::wrappedLines()
+{
+    const int widthPx = twipsToPixels(m_width);
+    if (m_measured.widthPx != widthPx || m_measured.text != text() || m_measured.font != font())
+        m_measured = {text(), font(), widthPx, wrappedLineCount(text(), font(), widthPx)};
+    return m_measured.lines;
 }
 
 } // namespace platform

@@ -46,6 +46,18 @@ protected:
 private:
     void applyFont();
     void applyPalette();
+    int wrappedLines(); // of the text at the present width and font
+
+    // The last wrapped text measured: moving the label (the option layout moves all five after
+    // their texts are set) measures nothing again.
+    struct Measured
+    {
+        QString text;
+        QFont font;
+        int widthPx = -1;
+        int lines = 1;
+    };
+    Measured m_measured;
 
     QString m_caption;
     QColor m_foreColor = Qt::black;

@@ -3,7 +3,9 @@
 #include "regularfile.h"
 #include "runtimeerror.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 
 #include <optional>
@@ -19,9 +21,63 @@ qint64 maxPicturePixels()
     return qint64(QImageReader::allocationLimit()) * 1024 * 1024 / 4;
 }
 
-} // namespace
+// Pictures decoded so far, by path, each with the size and modification time its file had then.
+// The screens load the same nine button pictures at every opening; a file is decoded again only
+// when it changed on disk. Bounded, so pictures of many different files cannot pile up.
+class DecodedPictures
+{
+public:
+    struct Stamp
+    {
+        qint64 size = -1;
+        qint64 modified = 0; // milliseconds since the epoch
+        bool operator==(const Stamp &) const = default;
+    };
 
-Picture loadPicture(const QString &path)
+    const QPixmap *find(const QString &path, const Stamp &stamp) const
+    {
+        const auto it = m_entries.constFind(path);
+        return it != m_entries.constEnd() && it->stamp == stamp ? &it->pixmap : nullptr;
+    }
+
+    void keep(const QString &path, const Stamp &stamp, const QPixmap &pixmap)
+    {
+        const qint64 bytes = qint64(pixmap.width()) * pixmap.height() * 4;
+        if (bytes > maxBytes)
+            return;
+        m_entries.remove(path);
+        if (m_entries.size() >= maxEntries || totalBytes() + bytes > maxBytes)
+            m_entries.clear(); // rare: a program shows a dozen small pictures
+        m_entries.insert(path, {stamp, pixmap});
+    }
+
+private:
+    struct Entry
+    {
+        Stamp stamp;
+        QPixmap pixmap;
+    };
+
+    qint64 totalBytes() const
+    {
+        qint64 total = 0;
+        for (const Entry &entry : m_entries)
+            total += qint64(entry.pixmap.width()) * entry.pixmap.height() * 4;
+        return total;
+    }
+
+    static constexpr qsizetype maxEntries = 64;
+    static constexpr qint64 maxBytes = 32 * 1024 * 1024;
+    QHash<QString, Entry> m_entries;
+};
+
+DecodedPictures &decodedPictures()
+{
+    static DecodedPictures pictures;
+    return pictures;
+}
+
+QPixmap decode(const QString &path)
 {
     // Pictures built into the program (":/...") are no files on disk; any other is read only when
     // it is a regular file.
@@ -54,7 +110,24 @@ Picture loadPicture(const QString &path)
         throw RuntimeError(
             RuntimeError::Kind::FileIo,
             QStringLiteral("Cannot read picture %1: %2").arg(path, reader.errorString()));
-    return Picture(QPixmap::fromImage(image));
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+Picture loadPicture(const QString &path)
+{
+    // Only a regular file is looked up; anything else goes to the decoder, which says what it is.
+    const QFileInfo info(path);
+    const bool regular = info.isFile();
+    const DecodedPictures::Stamp stamp{
+        info.size(), info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
+    if (const QPixmap *decoded = regular ? decodedPictures().find(path, stamp) : nullptr)
+        return Picture(*decoded); // the pixels are shared; the picture is a load of its own
+    const QPixmap pixmap = decode(path);
+    if (regular)
+        decodedPictures().keep(path, stamp, pixmap);
+    return Picture(pixmap);
 }
 
 } // namespace platform

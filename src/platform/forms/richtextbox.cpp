@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -126,9 +127,18 @@ void RichTextBox::loadFile(const QString &path)
                                .arg(MaxFileBytes));
     const QByteArray bytes = file.read(MaxFileBytes); // the file may have grown since
 
-    rtf::readRtf(bytes, *document(), readingLimits());
-    document()->setDocumentMargin(0);
+    // The new text is laid out once, at the width it shows at: its width is set while the
+    // document is empty, and reading it and giving its lines their pitch is one edit.
+    QTextDocument *doc = document();
+    doc->clear();
+    if (doc->pageSize().width() != layoutWidth())
+        doc->setTextWidth(layoutWidth());
+    QTextCursor wholeLoad(doc);
+    wholeLoad.beginEditBlock();
+    rtf::readRtf(bytes, *doc, readingLimits());
+    doc->setDocumentMargin(0);
     applyLinePitch();
+    wholeLoad.endEditBlock();
     m_path = path;
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
@@ -164,6 +174,19 @@ void RichTextBox::mouseMoveEvent(QMouseEvent *event)
 {
     QTextEdit::mouseMoveEvent(event);
     event->accept();
+}
+
+void RichTextBox::resizeEvent(QResizeEvent *event)
+{
+    // The first resize of a box, when it is first shown, comes without an old size, and the text
+    // edit then lays the whole text out again, even when LineCount laid it out at this very width
+    // a moment before. Passed on as a resize to the same size, it only adjusts the scroll bars.
+    if (!event->oldSize().isValid() && document()->pageSize().width() == viewport()->width()) {
+        QResizeEvent sameWidth(event->size(), event->size());
+        QTextEdit::resizeEvent(&sameWidth);
+        return;
+    }
+    QTextEdit::resizeEvent(event);
 }
 
 void RichTextBox::applyLinePitch()

@@ -55,6 +55,7 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void applyLinePitch();

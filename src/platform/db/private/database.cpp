@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace platform::db {
@@ -75,40 +76,45 @@ void requireSameFile(sqlite3 *handle, const RegularFile &checked)
 class IdleHandles
 {
 public:
-    void park(const QString &path, sqlite3 *handle)
+    struct Idle
+    {
+        QString path;
+        sqlite3 *handle = nullptr;
+        StatementCache statements; // compiled on the handle, kept with it
+    };
+
+    void park(Idle idle)
     {
         if (m_idle.size() >= maxIdle) {
-            sqlite3_close_v2(handle);
+            idle.statements.clear();
+            sqlite3_close_v2(idle.handle);
             return;
         }
-        m_idle.push_back({path, handle});
+        m_idle.push_back(std::move(idle));
     }
 
     // A parked handle of that file, unless the file was deleted, moved or replaced since.
-    sqlite3 *take(const QString &path)
+    std::optional<Idle> take(const QString &path)
     {
         for (auto it = m_idle.begin(); it != m_idle.end(); ++it) {
             if (it->path != path)
                 continue;
-            sqlite3 *handle = it->handle;
+            Idle idle = std::move(*it);
             m_idle.erase(it);
             int moved = 1;
-            if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK ||
+            if (sqlite3_file_control(idle.handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) !=
+                    SQLITE_OK ||
                 moved != 0) {
-                sqlite3_close_v2(handle);
-                return nullptr;
+                idle.statements.clear();
+                sqlite3_close_v2(idle.handle);
+                return std::nullopt;
             }
-            return handle;
+            return idle;
         }
-        return nullptr;
+        return std::nullopt;
     }
 
 private:
-    struct Idle
-    {
-        QString path;
-        sqlite3 *handle;
-    };
     static constexpr std::size_t maxIdle = 4;
     std::vector<Idle> m_idle;
 };
@@ -130,17 +136,23 @@ void Database::Closer::operator()(sqlite3 *handle) const noexcept
     sqlite3_close_v2(handle);
 }
 
-Database::Database(const QString &path, sqlite3 *handle) : m_path(path), m_handle(handle)
+Database::Database(const QString &path, sqlite3 *handle, StatementCache statements)
+    : m_path(path), m_handle(handle), m_statements(std::move(statements))
 {}
 
 Database::~Database()
 {
-    // Only a handle at rest (no open transaction, no live statement) may serve another
-    // connection; any other is closed.
+    // Only a handle at rest (no open transaction, no statement but the kept ones, all reset) may
+    // serve another connection; any other is closed.
     sqlite3 *handle = m_handle.get();
-    if (handle && sqlite3_get_autocommit(handle) != 0 &&
-        sqlite3_next_stmt(handle, nullptr) == nullptr)
-        idleHandles().park(m_path, m_handle.release());
+    if (!handle || sqlite3_get_autocommit(handle) == 0)
+        return;
+    int live = 0;
+    for (sqlite3_stmt *statement = sqlite3_next_stmt(handle, nullptr); statement;
+         statement = sqlite3_next_stmt(handle, statement))
+        ++live;
+    if (live == m_statements.size())
+        idleHandles().park({m_path, m_handle.release(), std::move(m_statements)});
 }
 
 std::shared_ptr<Database> Database::open(const QString &path)
@@ -167,8 +179,10 @@ std::shared_ptr<Database> Database::open(const QString &path)
                 .arg(utf8Path.size())
                 .arg(longestPath()));
 
-    if (sqlite3 *reused = idleHandles().take(path)) // the same file as checked: it has not moved
-        return std::shared_ptr<Database>(new Database(path, reused));
+    // The same file as checked: it has not moved.
+    if (std::optional<IdleHandles::Idle> reused = idleHandles().take(path))
+        return std::shared_ptr<Database>(
+            new Database(path, reused->handle, std::move(reused->statements)));
 
     sqlite3 *raw = nullptr;
     // No SQLITE_OPEN_CREATE: a file that vanished since the check above is not recreated empty.
@@ -278,13 +292,23 @@ Statement Statement::tryPrepare(Database &database, const QString &sql, const QS
     return statement;
 }
 
+Statement::~Statement()
+{
+    if (m_statement && !m_moreStatements)
+        m_database->m_statements.keep(m_sql, m_statement.release());
+}
+
 int Statement::prepare(const QString &sql)
 {
-    const QByteArray utf8 = sql.toUtf8();
+    m_sql = sql.toUtf8();
+    if (sqlite3_stmt *kept = m_database->m_statements.take(m_sql)) {
+        m_statement.reset(kept);
+        return SQLITE_OK;
+    }
     const char *tail = nullptr;
     sqlite3_stmt *raw = nullptr;
-    const int rc = sqlite3_prepare_v3(m_database->handle(), utf8.constData(), int(utf8.size()), 0,
-                                      &raw, &tail);
+    const int rc = sqlite3_prepare_v3(m_database->handle(), m_sql.constData(), int(m_sql.size()),
+                                      SQLITE_PREPARE_PERSISTENT, &raw, &tail);
     m_statement.reset(raw);
     if (rc != SQLITE_OK || !tail || *tail == '\0')
         return rc;

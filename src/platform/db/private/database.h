@@ -4,6 +4,7 @@
 // Screens use Connection and Recordset; only the layer itself includes this header.
 
 #include "runtimeerror.h"
+#include "statementcache.h"
 
 #include <QString>
 
@@ -27,7 +28,7 @@ public:
     // when the file is missing, RuntimeError(Database) when it cannot be opened as a database.
     static std::shared_ptr<Database> open(const QString &path);
 
-    ~Database(); // a handle at rest is kept for the next connection to the same file
+    ~Database(); // a handle at rest, and its statements, serve the next connection to the file
 
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
@@ -50,21 +51,29 @@ public:
     QString rowIdName(const QString &table) const;
 
 private:
+    friend class Statement; // takes its compiled statement from m_statements and gives it back
+
     struct Closer
     {
         void operator()(sqlite3 *handle) const noexcept;
     };
 
-    Database(const QString &path, sqlite3 *handle);
+    Database(const QString &path, sqlite3 *handle, StatementCache statements = {});
 
     QString m_path;
     std::unique_ptr<sqlite3, Closer> m_handle;
+    StatementCache m_statements; // dropped (finalized) before the handle closes
 };
 
-// A prepared statement, finalized when dropped.
+// A prepared statement. Dropped, it goes back to its database's statements for the next use of
+// the same text (a text that held anything after its statement is finalized instead).
 class Statement
 {
 public:
+    ~Statement();
+    Statement(Statement &&) = default;
+    Statement &operator=(Statement &&) = default;
+
     // Prepares `sql`; throws through Database::fail naming `what` when SQLite refuses it, and
     // RuntimeError(Database) when the text holds no statement or more than one.
     Statement(Database &database, const QString &sql, const QString &what);
@@ -100,6 +109,7 @@ private:
 
     Database *m_database;
     QString m_what;
+    QByteArray m_sql; // the text it was compiled from, as SQLite read it
     std::unique_ptr<sqlite3_stmt, Finalizer> m_statement;
     bool m_moreStatements = false;
     std::optional<std::chrono::steady_clock::time_point> m_deadline; // set by the first step
