@@ -285,7 +285,7 @@ TEST(Connection, RepeatedQueriesReadWhatOtherConnectionsWrote)
         Connection connection;
         connection.Open(database.connectionString());
         Recordset recordset;
-        recordset.Open(query, connection, platform::db::adOpenKeyset);
+        recordset.Open(query, connection, platform::db::adLockOptimistic);
         recordset.setField(QStringLiteral("做题记录"), letter);
         recordset.Update();
     };
