@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Every reader of the program's files (questions, passages, pictures, the database, an earlier
+// Every reader of the program's files (rich-text files, pictures, the database, an earlier
 // export) opens them through here. A named pipe, a device, a socket or a folder under a file's
 // name would block a read for good or read something endless, so anything but a regular file is
 // refused by name before it is opened, and the open itself never waits (O_NONBLOCK), so a file

@@ -10,7 +10,7 @@ namespace platform::db {
 
 class Database; // the open SQLite handle, shared by a connection and the recordsets opened on it
 
-// A connection to the question database. The connection string is of the form
+// A connection to an SQLite database file. The connection string is of the form
 // "Provider=...;Data Source=<path>;...": only Data Source is read; it names an SQLite 3 file that
 // must exist.
 class Connection

@@ -335,7 +335,7 @@ void Recordset::requireColumn(int column, const QString &name) const
 }
 
 // Exact names first; otherwise the first column whose name differs only in case: column names
-// are case-insensitive in the question database, as they are in SQL.
+// are case-insensitive in the database, as they are in SQL.
 int Recordset::columnIndex(const QString &name) const
 {
     const qsizetype exact = m_columns.indexOf(name);

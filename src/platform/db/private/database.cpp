@@ -204,7 +204,7 @@ std::shared_ptr<Database> Database::open(const QString &path)
     // journal, EXTRA also syncs the folder after the journal is deleted, which is the commit
     // point, so a committed Update survives even a power cut, let alone a killed process.
     // Why not switch to WAL: the program opens a connection, reads, updates and closes it several
-    // times per question, and in WAL every last close checkpoints into the file and removes the
+    // times per user action, and in WAL every last close checkpoints into the file and removes the
     // -wal/-shm files; counted, that is as many syncs per cycle (five) as a rollback commit with
     // EXTRA, while WAL would leave side files next to QOR.mdb after a crash and change the file's
     // mode for every other program that reads it.

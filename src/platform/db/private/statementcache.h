@@ -12,9 +12,9 @@ struct sqlite3_stmt;
 namespace platform::db {
 
 // The statements of one handle at rest (reset, no bindings), by their SQL text. The screens run
-// the same texts again and again (a question's row is read when it is shown and again when its
-// answer is written; every answer is written by the same UPDATE); compiling each anew costs more
-// than the rest of a read. Finalizes what it holds when dropped.
+// the same texts again and again (a row is read when it is shown and again when it is written;
+// every write of the same columns is the same UPDATE); compiling each anew costs more than the
+// rest of a read. Finalizes what it holds when dropped.
 class StatementCache
 {
 public:
