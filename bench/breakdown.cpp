@@ -7,6 +7,7 @@
 #include "form6.h"
 #include "public.h"
 #include "form7.h"
+#include "optionlayout.h"
 
 #include "richtextbox.h"
 
@@ -89,6 +90,7 @@ void addNextBreakdown(FigureTable &table)
               "ms", "compare with the bare durable update");
     platform::RichTextBox box;
     box.setGeometryTwips(0, 0, 9000, 345);
+    OptionLayout::UseQuestionLinePitch(box);
     table.add("question file into a box + LineCount", repeat([&box] {
                   box.loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
                   box.LineCount();

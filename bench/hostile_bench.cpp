@@ -20,6 +20,9 @@
 
 namespace {
 
+// The line pitch the screens give their question boxes (23 px).
+constexpr double QuestionLinePitchTwips = 345;
+
 QByteArray hugeFontParagraphs()
 {
     return "{\\rtf1\\ansi\\fs3276 " + QByteArray("x\\par\n").repeated(4000) + "}";
@@ -69,7 +72,7 @@ void loadIntoBox(const QString &what, const QString &path, bool passagePane)
 {
     platform::RichTextBox box;
     box.setGeometryTwips(0, 0, passagePane ? 7335 : 6885, passagePane ? 9750 : 375);
-    box.setLinePitchTwips(passagePane ? 0 : platform::RichTextBox::DefaultLinePitchTwips);
+    box.setLinePitchTwips(passagePane ? 0 : QuestionLinePitchTwips);
     box.setScrollBarsVertical(passagePane);
     int lines = 0;
     const double ms = milliseconds([&] {

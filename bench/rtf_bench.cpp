@@ -133,6 +133,7 @@ int main(int argc, char **argv)
         return 1;
     platform::RichTextBox box;
     box.setGeometryTwips(0, 0, 9000, 345);
+    box.setLinePitchTwips(345); // the pitch the screens give a question box
     int lines = 0;
     const double boxUs = medianMicroseconds(31,
                                             [&] {

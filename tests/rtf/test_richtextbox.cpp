@@ -20,6 +20,9 @@ using platform::RuntimeError;
 
 namespace {
 
+// The pitch the screens give a question box: 345 twips, 23 px a line.
+constexpr double BoxLinePitchTwips = 345;
+
 class RichTextBoxTest : public ::testing::Test
 {
 protected:
@@ -157,6 +160,7 @@ TEST_F(RichTextBoxTest, TablesAndPicturesGetPitchesEnoughForTheirHeight)
     png.open(QIODevice::WriteOnly);
     picture.save(&png, "PNG");
     RichTextBox box;
+    box.setLinePitchTwips(BoxLinePitchTwips);
     load(box,
          R"({\rtf1 x\par\trowd\cellx1500\cellx3000\intbl a\line b\cell d\cell\row)"
          R"(\trowd\cellx1500\cellx3000\intbl e\cell f\cell\row\pard y {\pict\pngblip\picwgoal900)"
@@ -198,6 +202,7 @@ TEST_F(RichTextBoxTest, LinesOfQuestionFontsFitTheLinePitch)
     for (const char *size : {"\\fs21", "\\fs24", "\\fs26"}) {
         SCOPED_TRACE(size);
         RichTextBox box;
+        box.setLinePitchTwips(BoxLinePitchTwips);
         const QByteArray body = QByteArray("\\pard\\sa200\\sb100") + size +
                                 R"( \f1 Which word is closest in meaning to \b "abundant"\b0 ? )"
                                 R"(\f0 )" +

@@ -14,15 +14,15 @@ namespace platform {
 
 // A read-only rich-text box that loads RTF files. Geometry in twips (see twips.h).
 //
-// Every laid-out line of a loaded file is one line pitch high (345 twips = 23 px unless set
-// otherwise), paragraph spacing left out, with no frame and no document margin: a box
-// LineCount() x pitch high shows every line whole. Lines with a picture keep their own height
-// and tables their borders; LineCount() counts the pitches they take.
+// Given a line pitch (setLinePitchTwips), every laid-out line of a loaded file is one pitch high,
+// paragraph spacing left out, with no frame and no document margin: a box LineCount() x pitch
+// high shows every line whole. Without one, lines keep the height their fonts give them. Lines with
+// a picture keep their own height and tables their borders; LineCount() counts the pitches they
+// take.
 class RichTextBox : public QTextEdit, public TwipsGeometry
 {
     Q_OBJECT
 public:
-    static constexpr double DefaultLinePitchTwips = 345;
     // Larger files are refused: no real text of a few pages, pictures included, comes near it.
     static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 
@@ -62,7 +62,7 @@ private:
     int layoutWidth() const;
 
     QString m_path;
-    double m_linePitchTwips = DefaultLinePitchTwips;
+    double m_linePitchTwips = 0;
 };
 
 } // namespace platform
