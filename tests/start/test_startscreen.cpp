@@ -10,6 +10,8 @@
 #include "combobox.h"
 #include "label.h"
 #include "runtimeerror.h"
+#include "image.h"
+#include "userevents.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -224,7 +226,7 @@ protected:
     {
         Form1 &form = open();
         choose(form, QStringLiteral("QOR_3"));
-        form.StartPractice();
+        userevents::click(form.Label2);
         return *Forms::find<Form0>();
     }
     static void flush() { QCoreApplication::processEvents(); }
@@ -234,7 +236,7 @@ TEST_F(Backdrop, AloneAfterAnUnknownFirstTypeItClosesOnAltF4AndTheProgramEndsWel
 {
     setCell(3, 1, "题型", QStringLiteral("XX"));
     Form0 &backdrop = start();
-    Forms::find<Form2>()->Image1_Click();
+    userevents::click(Forms::find<Form2>()->Image1);
     ASSERT_EQ(Forms::find<Form2>(), nullptr);
     ASSERT_TRUE(backdrop.isVisible());
 
