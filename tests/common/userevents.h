@@ -29,10 +29,12 @@ inline bool reachable(QWidget *control, QPoint &pos)
         return false;
     }
     QWidget *hit = window->childAt(control->mapTo(window, pos));
+    if (!hit)
+        hit = window; // the window's own surface
     if (hit != control && !control->isAncestorOf(hit)) {
         ADD_FAILURE() << "the point aimed at on " << control->objectName().toStdString()
-                      << " is covered by "
-                      << (hit ? hit->metaObject()->className() : "the window itself");
+                      << " is covered by " << hit->metaObject()->className() << ' '
+                      << hit->objectName().toStdString();
         return false;
     }
     return true;
@@ -65,8 +67,9 @@ inline QWidget *keyTarget(const QWidget *window)
 {
     QWidget *active = QApplication::activeWindow();
     if (active != window) {
-        ADD_FAILURE() << "the keys go to " << (active ? active->metaObject()->className() : "nothing")
-                      << ", not to " << window->metaObject()->className();
+        ADD_FAILURE() << "the keys go to "
+                      << (active ? active->metaObject()->className() : "nothing") << ", not to "
+                      << window->metaObject()->className();
         return nullptr;
     }
     QWidget *focused = QApplication::focusWidget();

@@ -116,7 +116,7 @@ TEST_F(Form7ReviewTest, EndButtonEndsTheProgramWithReviewScreensOpen)
     QPointer<Form10> rc = Forms::find<Form10>();
     ASSERT_TRUE(sc && rc);
 
-    QTest::mouseClick(results.Image3, Qt::LeftButton);
+    userevents::click(results.Image3);
 
     EXPECT_TRUE(platform::programEnded());
     EXPECT_EQ(platform::programExitStatus(), 0);

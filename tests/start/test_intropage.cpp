@@ -118,7 +118,7 @@ TEST_F(IntroPage, TheNextButtonShowsItsPointerLookAndNormalLook)
     EXPECT_FALSE(design == Public::PicNext0);
     QTest::mouseMove(form.Image1, QPoint(3, 3));
     EXPECT_EQ(form.Image1->picture(), Public::PicNext2);
-    QTest::mousePress(form.Image1, Qt::LeftButton);
+    userevents::press(form.Image1);
     EXPECT_EQ(form.Image1->picture(), Public::PicNext2); // no pressed look
     QTest::mouseMove(&form, QPoint(500, 400));
     EXPECT_EQ(form.Image1->picture(), Public::PicNext0);
