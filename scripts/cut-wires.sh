@@ -40,10 +40,13 @@ build_tree() {
   cmake --build "$build" --parallel "$jobs" >"$scratch/build.log" 2>&1
 }
 
-# Runs the suite; stops at the first failure. Prints the failing tests, if any.
+# Runs the whole suite, the screens' and controls' tests first, and stops at the first failure.
+# Prints the failing tests, if any.
+screen_tests='^test_(questions|start|results|forms)\.'
 run_tests() {
   local log=$scratch/ctest.log
-  if (cd "$build" && ctest --parallel "$jobs" --timeout 300 --stop-on-failure) >"$log" 2>&1; then
+  if (cd "$build" && ctest --parallel "$jobs" --timeout 300 --stop-on-failure -R "$screen_tests" &&
+    ctest --parallel "$jobs" --timeout 300 --stop-on-failure -E "$screen_tests") >"$log" 2>&1; then
     return 0
   fi
   sed -n '/The following tests FAILED/,$p' "$log" | grep -E '^\s+[0-9]+ - ' |
