@@ -116,11 +116,19 @@ TEST_F(ReviewTest, HeaderOptionsAndLayoutFollowTheQuestion)
 
 TEST_F(ReviewTest, ClickingAnOptionTextTicksItWithoutSaving)
 {
-    ReviewScreen &review = openReview(Screen::SC);
-    setCell(Public::QuestionNo, QStringLiteral("做题记录"), QStringLiteral("A"));
-    userevents::click(review.OptionLabels()[3]);
-    EXPECT_EQ(ticks(review), QStringLiteral("00010"));
-    EXPECT_EQ(cell(Public::QuestionNo, QStringLiteral("做题记录")).toString(), QStringLiteral("A"));
+    for (Screen screen : {Screen::SC, Screen::CR, Screen::RC}) {
+        ReviewScreen &review = openReview(screen);
+        setCell(Public::QuestionNo, QStringLiteral("做题记录"), QStringLiteral("A"));
+        for (int element : {4, 1, 5, 2, 3}) {
+            userevents::click(review.OptionLabels()[size_t(element - 1)]);
+            QString expected(5, QLatin1Char('0'));
+            expected[element - 1] = QLatin1Char('1');
+            EXPECT_EQ(ticks(review), expected) << review.metaObject()->className();
+        }
+        EXPECT_EQ(cell(Public::QuestionNo, QStringLiteral("做题记录")).toString(),
+                  QStringLiteral("A"));
+        review.unload();
+    }
 }
 
 TEST_F(ReviewTest, HideTurnsYellowWhenPressedAndReturnsToTheResults)
