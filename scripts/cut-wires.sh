@@ -58,6 +58,7 @@ run_tests() {
 # A cut is "file:line:kind". "statement": the statement that starts on that line is commented out
 # up to the line where its parentheses close. "emit": the emit on that line is removed.
 list_cuts() {
+  set +e +o pipefail # a file without wires is no failure
   local file line
   for file in "$tree"/src/practice/*.cpp "$tree"/src/results/*.cpp; do
     grep -n 'connect(' "$file" | cut -d: -f1 | while read -r line; do
@@ -113,6 +114,7 @@ if ! failing=$(run_tests); then
 fi
 
 mapfile -t cuts < <(list_cuts)
+[ ${#cuts[@]} -gt 0 ] || { echo "no wires found to cut"; exit 2; }
 original=$scratch/original
 current=
 restore() {
