@@ -50,7 +50,8 @@ run_tests() {
     return 0
   fi
   sed -n '/The following tests FAILED/,$p' "$log" | grep -E '^\s+[0-9]+ - ' |
-    sed -E 's/^\s+[0-9]+ - //' | head -3 | paste -sd ';' -
+    sed -E 's/^\s+[0-9]+ - //; s/ +# GetParam\(\) = .*//; s/ \([A-Za-z ]+\)$//' | head -3 |
+    paste -sd ';' - | sed 's/;/; /g'
   return 1
 }
 
@@ -131,6 +132,7 @@ for cut in "${cuts[@]}"; do
   IFS=: read -r file line kind <<<"$cut"
   [ -n "$only" ] && ! [[ "$file:$line" =~ $only ]] && continue
   what=$(sed -n "${line}p" "$tree/$file" | sed -E 's/^\s+//' | cut -c1-90)
+  [ "$kind" = emit ] && what="the $(grep -oE 'emit [A-Za-z_]+' <<<"$what") alone"
   cp "$tree/$file" "$original"
   current=$file
   case $kind in
