@@ -7,8 +7,10 @@
 #include "public.h"
 
 #include "forms.h"
+#include "image.h"
 #include "optionbutton.h"
 #include "programfolder.h"
+#include "userevents.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,6 +143,16 @@ QuestionScreen *PracticeTest::loadedQuestionScreen() const
     }
     EXPECT_LE(count, 1) << "more than one question screen loaded";
     return found;
+}
+
+void PracticeTest::clickNext(const QuestionScreen &screen)
+{
+    userevents::click(screen.control<platform::Image>(QStringLiteral("Image1")));
+}
+
+void PracticeTest::clickEndExam(const QuestionScreen &screen)
+{
+    userevents::click(screen.control<platform::Image>(QStringLiteral("Image3")));
 }
 
 void PracticeTest::choose(QuestionScreen &screen, int element)

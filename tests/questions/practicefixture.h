@@ -78,6 +78,10 @@ protected:
     QString frontScreen() const;
     QuestionScreen *loadedQuestionScreen() const;
 
+    // A click on the shown screen's Next button (Image1), End Exam button (Image3).
+    static void clickNext(const QuestionScreen &screen);
+    static void clickEndExam(const QuestionScreen &screen);
+
     void choose(QuestionScreen &screen, int element);
     int tickedElement(const QuestionScreen &screen) const; // 0: none
 

@@ -8,6 +8,7 @@
 #include "forms.h"
 #include "label.h"
 #include "timer.h"
+#include "userevents.h"
 
 namespace {
 QString clockOf(QuestionScreen &screen)
@@ -44,7 +45,7 @@ TEST_P(ClockTest, SetUpShowsTheTimeLeftAndEachTickOneSecondLess)
     EXPECT_TRUE(screen.control<platform::Timer>(QStringLiteral("Timer1"))->isRunning());
     EXPECT_EQ(Public::QuestionStartLeft, row.secondsLeft);
     EXPECT_EQ(clockOf(screen), QString::fromLatin1(row.atSetUp));
-    screen.Timer1_Timer();
+    userevents::tick(screen);
     EXPECT_EQ(clockOf(screen), QString::fromLatin1(row.afterTick));
     EXPECT_EQ(Public::SecondsLeft, row.secondsLeft - 1);
     EXPECT_EQ(frontScreen(), screen.metaObject()->className());
@@ -70,12 +71,12 @@ TEST_P(TimeOutTest, HidesTheScreenAndShowsTheEndScreenOnceWithoutRecording)
     QuestionScreen &screen = openScreen(GetParam());
     choose(screen, 2); // selected, but never recorded
 
-    screen.Timer1_Timer();
+    userevents::tick(screen);
     EXPECT_EQ(clockOf(screen), QStringLiteral("0:00"));
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(platform::Forms::find<Form6>(), nullptr);
 
-    screen.Timer1_Timer();
+    userevents::tick(screen);
     EXPECT_EQ(Public::SecondsLeft, -1);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(screen.isLoaded());
@@ -89,8 +90,7 @@ TEST_P(TimeOutTest, HidesTheScreenAndShowsTheEndScreenOnceWithoutRecording)
     // The end screen goes (its link was followed); the hidden screen's later ticks bring back
     // nothing.
     platform::Forms::get<Form6>().unload();
-    for (int k = 0; k < 3; ++k)
-        screen.Timer1_Timer();
+    userevents::tick(screen, 3);
     EXPECT_EQ(Public::SecondsLeft, -4);
     EXPECT_EQ(platform::Forms::find<Form6>(), nullptr);
     EXPECT_FALSE(screen.isVisible());
@@ -112,19 +112,17 @@ TEST_F(PracticeTest, ChangingScreensKeepsOneCountdown)
     writePassage(QStringLiteral("K"), 2);
 
     QuestionScreen &sc = openScreen(QStringLiteral("SC"));
-    for (int k = 0; k < 3; ++k)
-        sc.Timer1_Timer();
+    userevents::tick(sc, 3);
     choose(sc, 1);
-    sc.Image1_Click();
+    clickNext(sc);
 
     QuestionScreen *cr = loadedQuestionScreen();
     ASSERT_EQ(frontScreen(), QStringLiteral("Form4"));
     EXPECT_EQ(clockOf(*cr), QStringLiteral("74:57"));
     EXPECT_EQ(Public::QuestionStartLeft, 4497);
-    for (int k = 0; k < 62; ++k)
-        cr->Timer1_Timer();
+    userevents::tick(*cr, 62);
     choose(*cr, 1);
-    cr->Image1_Click();
+    clickNext(*cr);
 
     QuestionScreen *rc = loadedQuestionScreen();
     ASSERT_EQ(frontScreen(), QStringLiteral("Form5"));
@@ -138,11 +136,11 @@ TEST_F(PracticeTest, StayingOnTheScreenLeavesTheClockRunning)
     startAt(5, 3000);
     setType(6, QStringLiteral("SC"));
     QuestionScreen &sc = openScreen(QStringLiteral("SC"));
-    sc.Timer1_Timer();
+    userevents::tick(sc);
     choose(sc, 1);
-    sc.Image1_Click();
+    clickNext(sc);
     EXPECT_EQ(clockOf(sc), QStringLiteral("49:59"));
     EXPECT_TRUE(sc.control<platform::Timer>(QStringLiteral("Timer1"))->isRunning());
-    sc.Timer1_Timer();
+    userevents::tick(sc);
     EXPECT_EQ(clockOf(sc), QStringLiteral("49:58"));
 }

@@ -3,6 +3,7 @@
 #include "practicefixture.h"
 
 #include "mousegestures.h"
+#include "userevents.h"
 
 #include "form6.h"
 #include "public.h"
@@ -61,10 +62,10 @@ TEST_P(DoubleClickOnNextTest, RecordsOneAnswerAndShowsTheNextQuestionUntouched)
     setKey(6, QStringLiteral("N"));
     writePassage(QStringLiteral("N"), 3);
     QuestionScreen &screen = openScreen(QString::fromLatin1(GetParam().type));
-    QTest::mouseClick(screen.optionButtons()[1], Qt::LeftButton);
+    userevents::click(screen.optionButtons()[1]);
     Public::SecondsLeft = 4400;
 
-    QTest::mouseClick(nextButton(screen), Qt::LeftButton);
+    clickNext(screen);
     QuestionScreen *front = loadedQuestionScreen();
     ASSERT_NE(front, nullptr);
     Public::SecondsLeft = 4399; // the second press comes a moment later
@@ -88,7 +89,7 @@ TEST_F(PracticeTest, DoubleClickOnTheEndScreenLinkOpensTheResultsAndNoReview)
     startAt(41, 10);
     auto &end = platform::Forms::get<Form6>();
     end.Show();
-    QTest::mouseClick(end.Label2, Qt::LeftButton);
+    userevents::click(end.Label2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the end screen is gone
     Form7 *results = platform::Forms::find<Form7>();
     ASSERT_NE(results, nullptr);

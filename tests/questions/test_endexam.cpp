@@ -43,7 +43,7 @@ TEST_P(EndExamTest, CancelKeepsThePracticeGoing)
     QuestionScreen &screen = open();
     choose(screen, 4);
     boxes.queue(platform::MessageAnswer::Cancel);
-    screen.Image3_Click();
+    clickEndExam(screen);
 
     ASSERT_EQ(boxes.calls.size(), 1);
     EXPECT_EQ(boxes.calls[0].text, QStringLiteral("确定退出吗？"));
@@ -63,7 +63,7 @@ TEST_P(EndExamTest, OkThenNoEndsTheProgramWithoutExporting)
     const QList<QVariantList> before = attempts();
     boxes.queue(platform::MessageAnswer::Ok);
     boxes.queue(platform::MessageAnswer::No);
-    screen.Image3_Click();
+    clickEndExam(screen);
 
     ASSERT_EQ(boxes.calls.size(), 2);
     EXPECT_EQ(boxes.calls[1].text, QStringLiteral("是否导出做题记录？"));
@@ -82,7 +82,7 @@ TEST_P(EndExamTest, OkThenYesExportsTheRecordAndEndsTheProgram)
     choose(screen, 4); // ticked, never recorded
     boxes.queue(platform::MessageAnswer::Ok);
     boxes.queue(platform::MessageAnswer::Yes);
-    screen.Image3_Click();
+    clickEndExam(screen);
 
     EXPECT_TRUE(platform::programEnded());
     EXPECT_EQ(platform::programExitStatus(), 0);

@@ -8,6 +8,7 @@
 #include "colors.h"
 #include "forms.h"
 #include "label.h"
+#include "userevents.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -57,7 +58,7 @@ TEST_F(PracticeTest, EndScreenLinkKeepsItsPressedLookUntilThePointerCrossesTheSc
     EXPECT_EQ(screen.Label2->foreColor(), Normal);
 
     // Pressed on the link, released elsewhere: no click, the pressed look stays.
-    QTest::mousePress(screen.Label2, Qt::LeftButton);
+    userevents::press(screen.Label2);
     EXPECT_EQ(screen.Label2->foreColor(), Pressed);
     QTest::mouseRelease(screen.Label2, Qt::LeftButton, {}, QPoint(-40, -40));
     EXPECT_EQ(screen.Label2->foreColor(), Pressed);
@@ -65,8 +66,8 @@ TEST_F(PracticeTest, EndScreenLinkKeepsItsPressedLookUntilThePointerCrossesTheSc
     EXPECT_EQ(screen.Label2->foreColor(), Pressed);
 
     // Clicks on the title and the notice do nothing.
-    QTest::mouseClick(screen.Label3, Qt::LeftButton);
-    QTest::mouseClick(screen.control<platform::Label>(QStringLiteral("Label1")), Qt::LeftButton);
+    userevents::click(screen.Label3);
+    userevents::click(screen.control<platform::Label>(QStringLiteral("Label1")));
     EXPECT_EQ(screen.Label2->foreColor(), Pressed);
     EXPECT_TRUE(screen.isVisible());
 
@@ -79,7 +80,7 @@ TEST_F(PracticeTest, EndScreenLinkOpensTheResultsAndCloses)
 {
     startAt(41, 10);
     Form6 &screen = openEndScreen();
-    QTest::mouseClick(screen.Label2, Qt::LeftButton);
+    userevents::click(screen.Label2);
     Form7 *results = platform::Forms::find<Form7>();
     ASSERT_NE(results, nullptr);
     EXPECT_TRUE(results->isLoaded());

@@ -88,7 +88,7 @@ TEST_P(LayoutTest, NextLaysOutTheNextQuestionOnTheSameScreen)
     writeQuestion(10, 3);
     setCell(10, QStringLiteral("A"), LongOption);
     choose(screen, 1);
-    screen.Image1_Click();
+    clickNext(screen);
     ASSERT_EQ(loadedQuestionScreen(), &screen);
     EXPECT_DOUBLE_EQ(screen.questionBox()->heightTwips(), 3 * 345);
     EXPECT_DOUBLE_EQ(screen.optionTexts()[0]->topTwips(), 3 * 345 + 270);

@@ -40,7 +40,7 @@ TEST_P(NextTest, RefusedPressLeavesTheTimingAloneAndWritesNothing)
 {
     QuestionScreen &screen = openQuestion5();
     Public::SecondsLeft = 4400;
-    screen.Image1_Click();
+    clickNext(screen);
 
     ASSERT_EQ(boxes.calls.size(), 1);
     EXPECT_EQ(boxes.calls[0].text, QStringLiteral("选项不能留空"));
@@ -61,7 +61,7 @@ TEST_P(NextTest, RefusedPressLeavesTheTimingAloneAndWritesNothing)
     // All 170 seconds since the question was shown count, not only those since the refusal.
     Public::SecondsLeft = 4330;
     choose(screen, 2);
-    screen.Image1_Click();
+    clickNext(screen);
     EXPECT_EQ(cell(5, Letter).toString(), QStringLiteral("B"));
     EXPECT_EQ(cell(5, Time).toString(), QStringLiteral("02:50"));
     EXPECT_EQ(Public::QuestionNo, 6);
@@ -77,7 +77,7 @@ TEST_P(NextTest, AnswerOfTheLastQuestionEndsThePractice)
     writePassage(QStringLiteral("N"), 2);
     QuestionScreen &screen = openScreen(GetParam());
     choose(screen, 5);
-    screen.Image1_Click();
+    clickNext(screen);
 
     EXPECT_TRUE(boxes.calls.isEmpty()) << boxes.texts().join(u'|').toStdString();
     EXPECT_EQ(frontScreen(), QStringLiteral("Form6"));
@@ -116,7 +116,7 @@ TEST_P(TimeSpentTest, IsStoredAsTwoDigitMinutesAndSeconds)
     QuestionScreen &screen = openScreen(QStringLiteral("SC"));
     Public::SecondsLeft = 4500 - GetParam().seconds;
     choose(screen, 1);
-    screen.Image1_Click();
+    clickNext(screen);
     EXPECT_EQ(cell(5, Time).toString(), QString::fromLatin1(GetParam().stored));
 }
 
@@ -156,7 +156,7 @@ TEST_P(MarkTest, ComparesTheGivenLetterWithTheKeyExactly)
     setCell(5, QStringLiteral("答案"), GetParam().key);
     QuestionScreen &screen = openScreen(QStringLiteral("SC"));
     choose(screen, 1); // A
-    screen.Image1_Click();
+    clickNext(screen);
     EXPECT_EQ(cell(5, Letter).toString(), QStringLiteral("A"));
     EXPECT_EQ(cell(5, Mark).toString(), GetParam().mark);
 }
@@ -179,7 +179,7 @@ TEST_F(PracticeTest, AnsweringQuestion40ShowsTheLastQuestion)
     setType(41, QStringLiteral("CR"));
     QuestionScreen &screen = openScreen(QStringLiteral("SC"));
     choose(screen, 3);
-    screen.Image1_Click();
+    clickNext(screen);
     ASSERT_EQ(frontScreen(), QStringLiteral("Form4"));
     EXPECT_EQ(loadedQuestionScreen()->control<platform::Label>(QStringLiteral("Label7"))->caption(),
               QStringLiteral("41 of 41"));

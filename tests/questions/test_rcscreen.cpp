@@ -29,7 +29,7 @@ protected:
     void answer(Form5 &screen, int element = 1)
     {
         choose(screen, element);
-        screen.Image1_Click();
+        clickNext(screen);
         ASSERT_EQ(loadedQuestionScreen(), &screen);
     }
 
@@ -138,7 +138,7 @@ TEST_P(StoredLetterTest, NextQuestionOpensWithItsStoredLetter)
     Form5 &screen = openRun(20, 21);
     setCell(21, QStringLiteral("做题记录"), GetParam().stored);
     choose(screen, 2);
-    screen.Image1_Click();
+    clickNext(screen);
     EXPECT_EQ(Public::QuestionNo, 21);
     EXPECT_EQ(tickedElement(screen), GetParam().ticked);
 }

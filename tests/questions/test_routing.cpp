@@ -38,7 +38,7 @@ TEST_P(RoutingTest, NextQuestionOpensOnTheScreenOfItsType)
     writePassage(QStringLiteral("R6"), 2);
     QuestionScreen &screen = openScreen(QString::fromLatin1(row.from));
     choose(screen, 4);
-    screen.Image1_Click();
+    clickNext(screen);
 
     EXPECT_TRUE(boxes.calls.isEmpty());
     EXPECT_EQ(frontScreen(), QString::fromLatin1(row.target));

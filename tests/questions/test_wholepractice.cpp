@@ -8,8 +8,10 @@
 #include "marks.h"
 
 #include "forms.h"
+#include "image.h"
 #include "label.h"
 #include "richtextbox.h"
+#include "userevents.h"
 
 namespace {
 struct Expected
@@ -33,7 +35,7 @@ TEST_P(WholePracticeTest, EveryQuestionIsRecordedOnItsScreen)
     auto &intro = platform::Forms::get<Form2>();
     intro.Load();
     intro.Show();
-    intro.Image1_Click();
+    userevents::click(intro.Image1);
 
     QList<Expected> expected;
     int seconds = 4500;
@@ -54,8 +56,7 @@ TEST_P(WholePracticeTest, EveryQuestionIsRecordedOnItsScreen)
         EXPECT_EQ(tickedElement(*screen), 0) << "question " << question;
 
         const int spent = (question * 37) % 150;
-        for (int k = 0; k < spent; ++k)
-            screen->Timer1_Timer();
+        userevents::tick(*screen, spent);
         seconds -= spent;
         // Every third answer wrong.
         const QString key = cell(question, QStringLiteral("答案")).toString();
@@ -66,7 +67,7 @@ TEST_P(WholePracticeTest, EveryQuestionIsRecordedOnItsScreen)
         expected.append({letters.mid(element - 1, 1),
                          question % 3 == 0 ? QStringLiteral("\u00D7") : QStringLiteral("\u221A"),
                          TimeSpentText(spent)});
-        screen->Image1_Click();
+        clickNext(*screen);
     }
 
     EXPECT_EQ(frontScreen(), QStringLiteral("Form6"));

@@ -11,6 +11,7 @@
 #include "programfolder.h"
 #include "scriptedmessageboxes.h"
 #include "tempprogramfolder.h"
+#include "userevents.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>

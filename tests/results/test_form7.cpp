@@ -140,13 +140,13 @@ TEST_F(Form7Test, EndButtonAndExportLabelChangeTheirLooks)
 
     QTest::mouseMove(results.Image3, QPoint(5, 5));
     EXPECT_EQ(results.Image3->picture(), Public::PicEndExam1);
-    QTest::mousePress(results.Image3, Qt::LeftButton, {}, QPoint(5, 5));
+    userevents::press(results.Image3, QPoint(5, 5));
     EXPECT_EQ(results.Image3->picture(), Public::PicEndExam2);
     QTest::mouseRelease(results.Image3, Qt::LeftButton, {}, QPoint(300, 5)); // released outside
     EXPECT_EQ(results.Image3->picture(), Public::PicEndExam1);
     EXPECT_FALSE(platform::programEnded());
 
-    QTest::mousePress(results.Label2, Qt::LeftButton, {}, QPoint(5, 5));
+    userevents::press(results.Label2, QPoint(5, 5));
     EXPECT_EQ(results.Label2->foreColor(), platform::colorFromBgr(0x7259));
     QTest::mouseMove(&results, QPoint(20, 700));
     EXPECT_EQ(results.Label2->foreColor(), platform::colorFromBgr(0x400000));
@@ -161,7 +161,7 @@ TEST_F(Form7Test, ExportWritesTheRecordAndLeavesTheScreenAsItWas)
     setAttempt(1, QString(), QStringLiteral("  "));
     Form7 &results = openResults();
 
-    QTest::mouseClick(results.Label2, Qt::LeftButton);
+    userevents::click(results.Label2);
     const QString path = RecordExportText::FilePath(folder.path(), moment.date(), moment.time());
     platform::setClock({});
     platform::setShortDateFormat({});

@@ -66,7 +66,7 @@ TEST_F(Form7ReviewTest, AReviewScreenAlreadyOpenIsOnlyRaisedAndKeepsItsQuestion)
     doubleClickRow(results, 1);
     Form8 *review = Forms::find<Form8>();
     ASSERT_NE(review, nullptr);
-    review->Label3_Click(); // a tick made by the user
+    userevents::click(review->OptionLabels()[2]); // a tick made by the user
     doubleClickRow(results, 2);
 
     EXPECT_EQ(Public::QuestionNo, 2);
@@ -116,7 +116,7 @@ TEST_F(Form7ReviewTest, EndButtonEndsTheProgramWithReviewScreensOpen)
     QPointer<Form10> rc = Forms::find<Form10>();
     ASSERT_TRUE(sc && rc);
 
-    QTest::mouseClick(results.Image3, Qt::LeftButton);
+    userevents::click(results.Image3);
 
     EXPECT_TRUE(platform::programEnded());
     EXPECT_EQ(platform::programExitStatus(), 0);

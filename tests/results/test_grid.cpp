@@ -133,6 +133,16 @@ TEST_F(GridTest, ADoubleClickOnARecordMovesTheCurrentRowThenSignals)
     EXPECT_EQ(grid.col(), 1);
 }
 
+TEST_F(GridTest, AClickMakesTheCellUnderThePointerTheCurrentCell)
+{
+    bind();
+    grid.show();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cellCentre(2, 3));
+    EXPECT_EQ(grid.row(), 2);
+    EXPECT_EQ(grid.col(), 3);
+    EXPECT_EQ(grid.text(), QStringLiteral("√"));
+}
+
 TEST_F(GridTest, ADoubleClickOnTheHeaderOrBelowTheRecordsDoesNotSignal)
 {
     bind();

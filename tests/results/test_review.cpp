@@ -116,11 +116,19 @@ TEST_F(ReviewTest, HeaderOptionsAndLayoutFollowTheQuestion)
 
 TEST_F(ReviewTest, ClickingAnOptionTextTicksItWithoutSaving)
 {
-    ReviewScreen &review = openReview(Screen::SC);
-    setCell(Public::QuestionNo, QStringLiteral("做题记录"), QStringLiteral("A"));
-    QTest::mouseClick(review.OptionLabels()[3], Qt::LeftButton);
-    EXPECT_EQ(ticks(review), QStringLiteral("00010"));
-    EXPECT_EQ(cell(Public::QuestionNo, QStringLiteral("做题记录")).toString(), QStringLiteral("A"));
+    for (Screen screen : {Screen::SC, Screen::CR, Screen::RC}) {
+        ReviewScreen &review = openReview(screen);
+        setCell(Public::QuestionNo, QStringLiteral("做题记录"), QStringLiteral("A"));
+        for (int element : {4, 1, 5, 2, 3}) {
+            userevents::click(review.OptionLabels()[size_t(element - 1)]);
+            QString expected(5, QLatin1Char('0'));
+            expected[element - 1] = QLatin1Char('1');
+            EXPECT_EQ(ticks(review), expected) << review.metaObject()->className();
+        }
+        EXPECT_EQ(cell(Public::QuestionNo, QStringLiteral("做题记录")).toString(),
+                  QStringLiteral("A"));
+        review.unload();
+    }
 }
 
 TEST_F(ReviewTest, HideTurnsYellowWhenPressedAndReturnsToTheResults)
@@ -131,14 +139,14 @@ TEST_F(ReviewTest, HideTurnsYellowWhenPressedAndReturnsToTheResults)
     doubleClickRow(results, question);
     Form10 *review = Forms::find<Form10>();
     ASSERT_NE(review, nullptr);
-    QTest::mouseClick(review->OptionLabels()[4], Qt::LeftButton);
+    userevents::click(review->OptionLabels()[4]);
 
-    QTest::mousePress(review->Label6, Qt::LeftButton);
+    userevents::press(review->Label6);
     EXPECT_EQ(review->Label6->foreColor(), platform::colorFromBgr(0xFFFF));
     QTest::mouseMove(review, QPoint(20, 700));
     EXPECT_EQ(review->Label6->foreColor(), platform::colorFromBgr(0xFFFFFF));
 
-    QTest::mouseClick(review->Label6, Qt::LeftButton);
+    userevents::click(review->Label6);
     EXPECT_EQ(Forms::find<Form10>(), nullptr);
     EXPECT_TRUE(results.isVisible());
 

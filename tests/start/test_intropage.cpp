@@ -10,6 +10,7 @@
 #include "image.h"
 #include "label.h"
 #include "runtimeerror.h"
+#include "userevents.h"
 
 #include <QFile>
 #include <QTest>
@@ -82,8 +83,7 @@ TEST_F(IntroPage, NextOpensTheScreenOfTheExactTypeOfQuestionOne)
     };
     for (const auto &row : rows) {
         setCell(3, 1, "题型", row.type);
-        Form2 &form = open(3);
-        form.Image1_Click();
+        userevents::click(open(3).Image1);
         const QString opened = Forms::find<Form3>()   ? QStringLiteral("Form3")
                                : Forms::find<Form4>() ? QStringLiteral("Form4")
                                : Forms::find<Form5>() ? QStringLiteral("Form5")
@@ -135,10 +135,11 @@ TEST_F(IntroPage, OnlyTheLowerCaseKeyNActsAsNext)
 {
     setCell(3, 1, "题型", QStringLiteral("SC"));
     Form2 &form = open(3);
-    QTest::keyClick(&form, 'N', Qt::ShiftModifier);
-    QTest::keyClick(&form, Qt::Key_M);
+    QCoreApplication::processEvents(); // the page becomes the active window
+    userevents::typeKey(&form, 'N', Qt::ShiftModifier);
+    userevents::typeKey(&form, Qt::Key_M);
     EXPECT_EQ(Forms::find<Form3>(), nullptr);
-    QTest::keyClick(&form, Qt::Key_N);
+    userevents::typeKey(&form, Qt::Key_N);
     EXPECT_NE(Forms::find<Form3>(), nullptr);
 }
 
@@ -149,7 +150,7 @@ TEST_F(IntroPage, TheNextButtonShowsItsPointerLookAndNormalLook)
     EXPECT_FALSE(design == Public::PicNext0);
     QTest::mouseMove(form.Image1, QPoint(3, 3));
     EXPECT_EQ(form.Image1->picture(), Public::PicNext2);
-    QTest::mousePress(form.Image1, Qt::LeftButton);
+    userevents::press(form.Image1);
     EXPECT_EQ(form.Image1->picture(), Public::PicNext2); // no pressed look
     QTest::mouseMove(&form, QPoint(500, 400));
     EXPECT_EQ(form.Image1->picture(), Public::PicNext0);

@@ -10,6 +10,8 @@
 #include "combobox.h"
 #include "label.h"
 #include "runtimeerror.h"
+#include "image.h"
+#include "userevents.h"
 
 #include "support/namedpipe.h"
 
@@ -46,7 +48,7 @@ protected:
         QAbstractItemView *list = form.Combo1->view();
         const QModelIndex index = list->model()->index(form.Combo1->findText(item), 0);
         list->scrollTo(index);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+        userevents::click(list->viewport(), list->visualRect(index).center());
     }
 };
 
@@ -75,7 +77,7 @@ TEST_F(StartScreen, StartingWithoutAChosenSetOnlyAsksForOne)
     form.Combo1->clearFocus();
     form.Combo1->setFocus();
     QTest::keyClick(form.Combo1->lineEdit(), Qt::Key_Return);
-    QTest::mouseClick(form.Label2, Qt::LeftButton);
+    userevents::click(form.Label2);
     const QString ask = QStringLiteral("请选择要练习的套题编号");
     EXPECT_EQ(boxes.texts(), (QStringList{ask, ask, ask}));
     EXPECT_EQ(Public::SetNo, 0);
@@ -176,7 +178,7 @@ TEST_F(StartScreen, StartLooksPressedOnMouseDownAndNormalOverTheSurface)
 {
     Form1 &form = open();
     EXPECT_DOUBLE_EQ(form.Label2->fontSize(), 14.25);
-    QTest::mousePress(form.Label2, Qt::LeftButton);
+    userevents::press(form.Label2);
     EXPECT_EQ(form.Label2->foreColor(), platform::colorFromBgr(0x7259));
     EXPECT_DOUBLE_EQ(form.Label2->fontSize(), 17);
     QTest::mouseMove(&form, QPoint(20, 220));
@@ -188,7 +190,7 @@ TEST_F(StartScreen, StartingOpensTheBackdropOverTheWholeScreenAndTheIntroPage)
 {
     Form1 &form = open();
     choose(form, QStringLiteral("QOR_3"));
-    QTest::mouseClick(form.Label2, Qt::LeftButton);
+    userevents::click(form.Label2);
 
     EXPECT_EQ(Forms::find<Form1>(), nullptr);
     Form0 *backdrop = Forms::find<Form0>();
@@ -244,7 +246,7 @@ protected:
     {
         Form1 &form = open();
         choose(form, QStringLiteral("QOR_3"));
-        form.StartPractice();
+        userevents::click(form.Label2);
         return *Forms::find<Form0>();
     }
     static void flush() { QCoreApplication::processEvents(); }
@@ -272,7 +274,7 @@ TEST_F(Backdrop, AClickTakesTheKeyboardAndAltF4ClosesOnlyTheBackdropWhileAScreen
     flush();
     ASSERT_EQ(QApplication::activeWindow(), Forms::find<Form2>());
 
-    QTest::mouseClick(&backdrop, Qt::LeftButton, {}, QPoint(5, 5));
+    userevents::click(&backdrop, QPoint(5, 5));
     flush();
     EXPECT_EQ(QApplication::activeWindow(), &backdrop);
 
