@@ -29,7 +29,10 @@ namespace {
 struct Options
 {
     QString work = QStringLiteral("qor-bench-work");
-    int practices = 24;
+    // A nearest-rank 99th percentile of fewer than 100 samples is the slowest one: with one
+    // end screen per practice, 100 practices keep that row's p99 from being the run's single
+    // first construction of the end screen.
+    int practices = 100;
     unsigned seed = 1;
     std::string driver;
     std::string rtfBench;
@@ -78,10 +81,11 @@ std::string overBare(const Samples &next, const Samples &bare)
     const double median = next.median() / bare.median();
     const double p99 = next.p99() / bare.p99();
     const bool met = median <= 1.5 && p99 <= 2;
-    char text[160];
+    char text[200];
     std::snprintf(text, sizeof text,
-                  "%.2fx the bare median, %.2fx its p99; goal <= 1.5x and <= 2x: %s", median, p99,
-                  met ? "met" : "MISSED");
+                  "%.2fx the bare median, %.2fx its p99; goal <= 1.5x and <= 2x: %s%s", median, p99,
+                  met ? "met" : "MISSED",
+                  next.count() < 100 ? " (p99 of under 100 presses: the slowest one)" : "");
     return text;
 }
 

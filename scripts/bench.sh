@@ -4,7 +4,7 @@
 # the RTF reader beside unrtf and pandoc (installed here when missing), and the peak memory of the
 # start screen and of a whole practice beside a bare Qt window, with only WenQuanYi Micro Hei and
 # with Noto CJK beside it (a fontconfig configuration each, as scripts/font-cases.sh makes).
-# Usage: scripts/bench.sh [build-dir] [qor_bench options, e.g. --practices 48]
+# Usage: scripts/bench.sh [build-dir] [qor_bench options, e.g. --practices 200 (100 by default)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-bench}
