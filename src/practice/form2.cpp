@@ -18,8 +18,10 @@ constexpr int NextKey = 110; // the lower-case letter n
 template<class Screen> void openQuestionScreen()
 {
     Public::Conn->Close();
-    platform::Forms::get<Screen>().Load();
-    platform::Forms::get<Screen>().Show();
+    Screen &screen = platform::Forms::get<Screen>();
+    screen.Load();
+    screen.Show();
+    PrepareQuestionScreensWhenIdle(screen);
 }
 
 // The run-time error's text for question 1 of a set whose type is none of the three, Null said as

@@ -265,9 +265,11 @@ void QuestionScreen::ShowNextQuestionHere()
 template<class Screen> void QuestionScreen::SwitchTo()
 {
     Public::Conn->Close();
-    platform::Forms::get<Screen>().Load();
-    platform::Forms::get<Screen>().Show();
+    Screen &next = platform::Forms::get<Screen>();
+    next.Load();
+    next.Show();
     unload();
+    PrepareQuestionScreensWhenIdle(next);
 }
 
 void QuestionScreen::RecordAnswer()

@@ -6,6 +6,8 @@
 
 #include "questiontype.h"
 
+class QObject;
+
 // The question screen of each type: SC questions on Form3, CR on Form4, RC on Form5. Runs
 // act.template operator()<Screen>() with the screen of `type`; nothing for no type. True when a
 // screen was run.
@@ -13,3 +15,9 @@ template<class Act> bool WithQuestionScreenFor(std::optional<QuestionType> type,
 {
     return QuestionTypes::WithScreenFor<Form3, Form4, Form5>(type, std::forward<Act>(act));
 }
+
+// Builds, once the events waiting now are handled, each question screen that does not exist yet
+// (unloaded and hidden): a later switch to it runs only its set-up, since building a screen from
+// its layout costs as much as the rest of Next beside the commit. Nothing is built once `shown`
+// (the screen now in front) is gone.
+void PrepareQuestionScreensWhenIdle(QObject &shown);

@@ -1,0 +1,16 @@
+#include "questionscreens.h"
+
+#include "forms.h"
+
+#include <QTimer>
+
+void PrepareQuestionScreensWhenIdle(QObject &shown)
+{
+    QTimer::singleShot(0, &shown, [] {
+        if (platform::programEnded())
+            return;
+        platform::Forms::get<Form3>();
+        platform::Forms::get<Form4>();
+        platform::Forms::get<Form5>();
+    });
+}
