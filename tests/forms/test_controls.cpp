@@ -20,6 +20,8 @@
 #include <QTextBoundaryFinder>
 #include <QTest>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -301,6 +303,15 @@ TEST(Pictures, AFileChangedOnDiskIsReadAgain)
     const platform::Picture green = platform::loadPicture(path);
     EXPECT_EQ(green.pixmap().size(), QSize(16, 8));
     EXPECT_EQ(colourOf(green), QColor(Qt::green));
+
+    // Another file of the same size and time moved into its place.
+    const QString other = dir.filePath(QStringLiteral("other.ppm"));
+    writePlainPicture(other, Qt::yellow, before);
+    writePlainPicture(path, Qt::cyan, before);
+    EXPECT_EQ(colourOf(platform::loadPicture(path)), QColor(Qt::cyan));
+    ASSERT_EQ(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()),
+              0);
+    EXPECT_EQ(colourOf(platform::loadPicture(path)), QColor(Qt::yellow));
 
     // A file that is gone is missing, whatever was decoded from it before.
     ASSERT_TRUE(QFile::remove(path));

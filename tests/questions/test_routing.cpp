@@ -2,11 +2,15 @@
 // types, exactly written; the screen in front for its own type and for anything else.
 #include "practicefixture.h"
 
+#include "form3.h"
+#include "form5.h"
 #include "public.h"
+#include "userevents.h"
 
 #include "forms.h"
 
 #include "label.h"
+#include "timer.h"
 #include "richtextbox.h"
 
 struct RouteRow
@@ -80,3 +84,44 @@ INSTANTIATE_TEST_SUITE_P(
                       RouteRow{"RcEmptyStays", "RC", QStringLiteral(""), "Form5"},
                       RouteRow{"RcNullStays", "RC", QVariant(), "Form5"}),
     RowName<RouteRow>);
+
+// The screens a switch may go to are built while the user reads the question in front: hidden,
+// not loaded, their clocks stopped, so the practice clock still loses one second per tick. The
+// next switch shows that very screen, set up for its question.
+TEST_F(PracticeTest, ASwitchShowsTheScreenBuiltWhileTheQuestionInFrontWasRead)
+{
+    startAt(5, 4000);
+    setType(5, QStringLiteral("SC"));
+    setType(6, QStringLiteral("CR"));
+    setType(7, QStringLiteral("SC"));
+    QuestionScreen &first = openScreen(QStringLiteral("SC"));
+    choose(first, 2);
+    clickNext(first);
+    ASSERT_EQ(frontScreen(), QStringLiteral("Form4"));
+    QCoreApplication::processEvents();
+
+    Form3 *builtSc = platform::Forms::find<Form3>();
+    Form5 *builtRc = platform::Forms::find<Form5>();
+    ASSERT_NE(builtSc, nullptr);
+    ASSERT_NE(builtRc, nullptr);
+    EXPECT_NE(static_cast<QuestionScreen *>(builtSc), &first);
+    for (const QuestionScreen *built :
+         {static_cast<QuestionScreen *>(builtSc), static_cast<QuestionScreen *>(builtRc)}) {
+        EXPECT_FALSE(built->isLoaded());
+        EXPECT_FALSE(built->isVisible());
+        EXPECT_FALSE(built->control<platform::Timer>(QStringLiteral("Timer1"))->isRunning());
+    }
+    QuestionScreen &cr = *loadedQuestionScreen();
+    userevents::tick(cr, 3);
+    EXPECT_EQ(Public::SecondsLeft, 3997);
+
+    choose(cr, 1);
+    clickNext(cr);
+    EXPECT_EQ(frontScreen(), QStringLiteral("Form3"));
+    EXPECT_EQ(loadedQuestionScreen(), builtSc);
+    EXPECT_EQ(builtSc->control<platform::Label>(QStringLiteral("Label7"))->caption(),
+              QStringLiteral("7 of 41"));
+    EXPECT_EQ(builtSc->questionBox()->loadedPath(), Public::QuestionFilePath(set, 7));
+    EXPECT_EQ(cell(6, QStringLiteral("做题记录")).toString(), QStringLiteral("A"));
+    EXPECT_TRUE(boxes.calls.isEmpty());
+}

@@ -51,6 +51,12 @@ void Form::Show()
         focusFirstControl();
 }
 
+void Form::prepareWindow()
+{
+    ensurePolished();
+    create();
+}
+
 void Form::unload()
 {
     if (!m_loaded)

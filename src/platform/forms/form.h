@@ -30,6 +30,10 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
+    // Polishes the controls and makes the native window ahead of the first Show, which then costs
+    // less. Nothing is loaded or shown.
+    void prepareWindow();
+
     // The control of that name ("Label1", or "Option1(3)" for element 3 of a control array).
     // A name the layout does not hold is a programming error.
     template<class T> T *control(const QString &name) const

@@ -3,12 +3,13 @@
 #include "regularfile.h"
 #include "runtimeerror.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -30,7 +31,9 @@ public:
     struct Stamp
     {
         qint64 size = -1;
-        qint64 modified = 0; // milliseconds since the epoch
+        qint64 modified = 0; // nanoseconds since the epoch
+        quint64 device = 0;
+        quint64 inode = 0;
         bool operator==(const Stamp &) const = default;
     };
 
@@ -70,6 +73,25 @@ private:
     static constexpr qint64 maxBytes = 32 * 1024 * 1024;
     QHash<QString, Entry> m_entries;
 };
+
+// The stamp of a regular file (one stat: the screens look up nine pictures at every opening);
+// none for anything else. A built-in picture (":/...") has no file on disk and is told apart by
+// its size alone, which cannot change while the program runs.
+std::optional<DecodedPictures::Stamp> stampOf(const QString &path)
+{
+    if (path.startsWith(QLatin1Char(':'))) {
+        const QFileInfo info(path);
+        if (!info.isFile())
+            return std::nullopt;
+        return DecodedPictures::Stamp{info.size(), 0, 0, 0};
+    }
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return DecodedPictures::Stamp{
+        qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
+        quint64(status.st_dev), quint64(status.st_ino)};
+}
 
 DecodedPictures &decodedPictures()
 {
@@ -118,15 +140,12 @@ QPixmap decode(const QString &path)
 Picture loadPicture(const QString &path)
 {
     // Only a regular file is looked up; anything else goes to the decoder, which says what it is.
-    const QFileInfo info(path);
-    const bool regular = info.isFile();
-    const DecodedPictures::Stamp stamp{
-        info.size(), info.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch()};
-    if (const QPixmap *decoded = regular ? decodedPictures().find(path, stamp) : nullptr)
+    const std::optional<DecodedPictures::Stamp> stamp = stampOf(path);
+    if (const QPixmap *decoded = stamp ? decodedPictures().find(path, *stamp) : nullptr)
         return Picture(*decoded); // the pixels are shared; the picture is a load of its own
     const QPixmap pixmap = decode(path);
-    if (regular)
-        decodedPictures().keep(path, stamp, pixmap);
+    if (stamp)
+        decodedPictures().keep(path, *stamp, pixmap);
     return Picture(pixmap);
 }
 
