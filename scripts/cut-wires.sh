@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Cuts the wires that carry a person's or the clock's events to the screens, one at a time, and
-# tells which cut no test notices. A wire is every connect of the screens (src/practice,
-# src/results), the platform's connects and emits that carry mouse, key and timer events to them,
-# and the calls by which a window hands its own mouse moves, keys and close command to its screen.
+# tells which cut no test notices. A wire is every connect and single-shot timer of the screens
+# (src/practice, src/results), the platform's connects and emits that carry mouse, key and timer
+# events to them, and the calls by which a window hands its own mouse moves, keys and close command
+# to its screen.
 # Each cut is made on a scratch copy of the tree, built in a build folder of its own (incremental
 # from one cut to the next), and the whole test suite runs against it. Slow: not part of CI.
 #
@@ -62,7 +63,7 @@ list_cuts() {
   set +e +o pipefail # a file without wires is no failure
   local file line
   for file in "$tree"/src/practice/*.cpp "$tree"/src/results/*.cpp; do
-    grep -n 'connect(' "$file" | cut -d: -f1 | while read -r line; do
+    grep -nE 'connect\(|singleShot\(' "$file" | cut -d: -f1 | while read -r line; do
       echo "${file#"$tree"/}:$line:statement"
     done
   done
