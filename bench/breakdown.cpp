@@ -55,7 +55,8 @@ void addNextBreakdown(FigureTable &table)
     table.add("background decode: question_two_pane.png",
               repeat([] { decode(QStringLiteral(":/backgrounds/question_two_pane.png")); }), "ms");
     table.add("construct Form3 (SC) from its layout", construction<Form3>(), "ms",
-              "its background decoded before");
+              "its background decoded before; question screens are built in idle time, not on "
+              "Next");
     table.add("construct Form5 (RC) from its layout", construction<Form5>(), "ms");
     table.add("construct Form6 (end screen)", construction<Form6>(), "ms");
     table.add("construct Form7 (results)", construction<Form7>(), "ms");
