@@ -54,7 +54,7 @@ public:
     // table or column, Database otherwise. The message names `what` and the file.
     [[noreturn]] void fail(const QString &what) const;
 
-    // Runs one statement, its rows (if any) unread.
+    // Runs one statement to its end, skipping any rows it returns.
     void execute(const char *sql, const QString &what);
 
     // The name that reaches the rowid of `table` (rowid, _rowid_ or oid, whichever no ordinary
