@@ -1,21 +1,18 @@
 #include "database.h"
 
+#include "idlehandles.h"
 #include "regularfile.h"
 #include "variant.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
-
-#include <sys/stat.h>
 
 namespace platform::db {
 
@@ -73,91 +70,6 @@ void requireSameFile(sqlite3 *handle, const RegularFile &checked)
             Kind::Database,
             QStringLiteral("Cannot open database %1: the file was replaced while it was opened")
                 .arg(checked.path()));
-}
-
-// Handles of closed connections, kept open for the next connection to the same file: a fresh
-// handle parses the whole schema again (all 24 tables), and the program opens three connections
-// for every press of Next.
-class IdleHandles
-{
-public:
-    struct Idle
-    {
-        QString path;
-        sqlite3 *handle = nullptr;
-        FileIdentity file;
-        StatementCache statements; // compiled on the handle, kept with it
-    };
-
-    void park(Idle idle)
-    {
-        if (m_idle.size() >= maxIdle) {
-            close(idle);
-            return;
-        }
-        m_idle.push_back(std::move(idle));
-    }
-
-    // A parked handle of that file, when the path still names it as it was when the handle was
-    // opened: the same regular file, not emptied. The file passed every check of a fresh open
-    // then, so one look at the path stands for them all; nothing is opened, so nothing can
-    // block. Anything else leaves the handle parked for take() after the full checks.
-    std::optional<Idle> takeUnchanged(const QString &path)
-    {
-        const auto it = find(path);
-        if (it == m_idle.end())
-            return std::nullopt;
-        struct stat info = {};
-        if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_size == 0 || FileIdentity{info.st_dev, info.st_ino} != it->file)
-            return std::nullopt;
-        Idle idle = std::move(*it);
-        m_idle.erase(it);
-        return idle;
-    }
-
-    // A parked handle of that file, unless the file was deleted, moved or replaced since.
-    std::optional<Idle> take(const QString &path)
-    {
-        const auto it = find(path);
-        if (it == m_idle.end())
-            return std::nullopt;
-        Idle idle = std::move(*it);
-        m_idle.erase(it);
-        int moved = 1;
-        if (sqlite3_file_control(idle.handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) !=
-                SQLITE_OK ||
-            moved != 0) {
-            close(idle);
-            return std::nullopt;
-        }
-        return idle;
-    }
-
-private:
-    std::vector<Idle>::iterator find(const QString &path)
-    {
-        return std::find_if(m_idle.begin(), m_idle.end(),
-                            [&path](const Idle &idle) { return idle.path == path; });
-    }
-
-    static void close(Idle &idle)
-    {
-        idle.statements.clear();
-        sqlite3_close_v2(idle.handle);
-    }
-
-    static constexpr std::size_t maxIdle = 4;
-    std::vector<Idle> m_idle;
-};
-
-// Never destroyed: connections held in static variables are dropped after every static object
-// is gone, and their handles still come back here. The system closes the files at exit; a handle
-// at rest has nothing left to write.
-IdleHandles &idleHandles()
-{
-    static auto *handles = new IdleHandles;
-    return *handles;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // Internal to the database layer: the open SQLite handle, prepared statements and transactions.
 // Screens use Connection and Recordset; only the layer itself includes this header.
 
+#include "idlehandles.h"
 #include "runtimeerror.h"
 #include "statementcache.h"
 
@@ -13,22 +14,12 @@
 #include <memory>
 #include <optional>
 
-#include <sys/types.h>
-
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace platform::db {
 
 class Variant;
-
-// Which file a path named when it was checked: the file system's device and inode numbers.
-struct FileIdentity
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator==(const FileIdentity &) const = default;
-};
 
 // One open SQLite database file. Shared by the connection that opened it and every recordset
 // opened on it, so a recordset keeps working after its connection is closed or dropped.
