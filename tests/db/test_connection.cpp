@@ -251,6 +251,59 @@ TEST(Connection, AReopenedConnectionSeesTheFileNowAtThePath)
     }
 }
 
+// A closed connection's handle serves the next connection only while the path names the same
+// regular file, with content: whatever has taken the file's place is refused as at a first open,
+// a pipe without being read.
+TEST(Connection, AHandleAtRestServesNoOtherFileAtItsPath)
+{
+    QorDatabase database;
+    const QString path = database.path();
+    const auto answerNow = [&database] {
+        Connection connection;
+        connection.Open(database.connectionString());
+        Recordset recordset;
+        recordset.Open(QStringLiteral("select 答案 from QOR3 where 编号= 'QOR3-Q7'"), connection);
+        return recordset.field(QStringLiteral("答案")).joinText();
+    };
+    const auto rewriteInPlace = [&path](const QByteArray &content) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(content), content.size());
+    };
+    ASSERT_EQ(answerNow(), QStringLiteral("C"));
+
+    QFile original(path);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray content = original.readAll();
+    original.close();
+    rewriteInPlace(QByteArray());
+    RuntimeError error = openError(database.connectionString());
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::Database);
+    EXPECT_EQ(error.message(), QStringLiteral("Not a database (the file is empty): ") + path);
+    rewriteInPlace(content);
+    EXPECT_EQ(answerNow(), QStringLiteral("C"));
+
+    const QString aside = path + QStringLiteral(".aside");
+    ASSERT_TRUE(QFile::rename(path, aside));
+    {
+        const testsupport::NamedPipe fifo(path, content.left(100));
+        ASSERT_TRUE(fifo.made());
+        error = openError(database.connectionString());
+        EXPECT_EQ(error.kind(), RuntimeError::Kind::FileIo);
+        EXPECT_EQ(error.message(), path + QStringLiteral(" is a named pipe, not a regular file"));
+        EXPECT_TRUE(fifo.inPlace());
+    }
+    ASSERT_TRUE(QDir().mkdir(path));
+    error = openError(database.connectionString());
+    EXPECT_EQ(error.message(), path + QStringLiteral(" is a folder, not a regular file"));
+    ASSERT_TRUE(QDir().rmdir(path));
+    error = openError(database.connectionString());
+    EXPECT_EQ(error.kind(), RuntimeError::Kind::FileNotFound);
+
+    ASSERT_TRUE(QFile::rename(aside, path));
+    EXPECT_EQ(answerNow(), QStringLiteral("C"));
+}
+
 // Each connection of a step runs the texts the steps before it ran: the compiled statements kept
 // for them read what the file holds now, whoever wrote it, whatever table shape it now has.
 TEST(Connection, RepeatedQueriesReadWhatOtherConnectionsWrote)

@@ -91,11 +91,22 @@ QString Connection::path() const
 
 QString Connection::dataSource(const QString &connectionString)
 {
+    // The program opens its one connection string several times for every press of Next: the
+    // path of the last string whose Data Source does not depend on the current folder is kept.
+    thread_local QString lastString;
+    thread_local QString lastPath;
+    if (!lastPath.isEmpty() && connectionString == lastString)
+        return lastPath;
     QString value = itemValue(connectionString, QLatin1StringView("Data Source"));
     if (value.isEmpty())
         return QString();
     value.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir::cleanPath(QDir::current().absoluteFilePath(value));
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(value));
+    if (path == QDir::cleanPath(value)) { // an absolute path: the current folder played no part
+        lastString = connectionString;
+        lastPath = path;
+    }
+    return path;
 }
 
 } // namespace platform::db

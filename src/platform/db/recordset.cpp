@@ -105,12 +105,7 @@ void Recordset::readRows(const QString &source, LockType lock)
         m_database.reset();
         return;
     }
-    for (int column = first; column < count; ++column) {
-        m_columns << statement->columnName(column);
-        const bool ours = first == 1 &&
-                          statement->originTable(column).compare(m_table, Qt::CaseInsensitive) == 0;
-        m_originColumns << (ours ? statement->originColumn(column) : QString());
-    }
+    statement->describeColumns(first, m_table, m_columns, m_originColumns);
     for (; hasRow; hasRow = statement->step()) {
         if (first == 1)
             m_rowIds.push_back(statement->rowId(0));
@@ -201,16 +196,17 @@ void Recordset::Update()
 
     // RETURNING hands back what the table now holds (its column affinity applied), which is
     // what the row in memory then shows.
-    QStringList sets;
-    QStringList returned{m_rowIdName};
+    QString sql = QStringLiteral("UPDATE ") + quotedName(m_table) + QStringLiteral(" SET ");
+    QString returned = m_rowIdName;
     for (std::size_t i = 0; i < assignments.size(); ++i) {
-        sets << QStringLiteral("%1 = ?%2").arg(quotedName(assignments[i].column)).arg(i + 1);
-        returned << quotedName(assignments[i].column);
+        const QString column = quotedName(assignments[i].column);
+        if (i > 0)
+            sql += QLatin1String(", ");
+        sql += column + QStringLiteral(" = ?") + QString::number(i + 1);
+        returned += QLatin1String(", ") + column;
     }
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4 RETURNING %5")
-                            .arg(quotedName(m_table), sets.join(QLatin1String(", ")), m_rowIdName)
-                            .arg(assignments.size() + 1)
-                            .arg(returned.join(QLatin1String(", ")));
+    sql += QStringLiteral(" WHERE ") + m_rowIdName + QStringLiteral(" = ?") +
+           QString::number(assignments.size() + 1) + QStringLiteral(" RETURNING ") + returned;
 
     Database &database = *m_database;
     const std::size_t row = std::size_t(m_position);
@@ -354,16 +350,15 @@ QString Recordset::query() const
 
 QString Recordset::updateTarget() const
 {
-    QStringList names;
-    for (const auto &entry : m_pending)
-        names << m_columns[entry.first];
-    QString target = QStringLiteral("column%1 %2")
-                         .arg(names.size() > 1 ? QStringLiteral("s") : QString(),
-                              names.join(QLatin1String(", ")));
+    QString target = m_pending.size() > 1 ? QStringLiteral("columns ") : QStringLiteral("column ");
+    for (auto entry = m_pending.begin(); entry != m_pending.end(); ++entry) {
+        if (entry != m_pending.begin())
+            target += QLatin1String(", ");
+        target += m_columns[entry->first];
+    }
     if (!m_table.isEmpty() && m_position < int(m_rowIds.size()))
-        target += QStringLiteral(" of row %1 in table %2")
-                      .arg(m_rowIds[std::size_t(m_position)])
-                      .arg(m_table);
+        target += QStringLiteral(" of row ") + QString::number(m_rowIds[std::size_t(m_position)]) +
+                  QStringLiteral(" in table ") + m_table;
     return target;
 }
 

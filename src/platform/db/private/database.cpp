@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "idlehandles.h"
 #include "regularfile.h"
 #include "variant.h"
 
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -70,64 +72,6 @@ void requireSameFile(sqlite3 *handle, const RegularFile &checked)
                 .arg(checked.path()));
 }
 
-// Handles of closed connections, kept open for the next connection to the same file: a fresh
-// handle parses the whole schema again (all 24 tables), and the program opens three connections
-// for every press of Next.
-class IdleHandles
-{
-public:
-    struct Idle
-    {
-        QString path;
-        sqlite3 *handle = nullptr;
-        StatementCache statements; // compiled on the handle, kept with it
-    };
-
-    void park(Idle idle)
-    {
-        if (m_idle.size() >= maxIdle) {
-            idle.statements.clear();
-            sqlite3_close_v2(idle.handle);
-            return;
-        }
-        m_idle.push_back(std::move(idle));
-    }
-
-    // A parked handle of that file, unless the file was deleted, moved or replaced since.
-    std::optional<Idle> take(const QString &path)
-    {
-        for (auto it = m_idle.begin(); it != m_idle.end(); ++it) {
-            if (it->path != path)
-                continue;
-            Idle idle = std::move(*it);
-            m_idle.erase(it);
-            int moved = 1;
-            if (sqlite3_file_control(idle.handle, "main", SQLITE_FCNTL_HAS_MOVED, &moved) !=
-                    SQLITE_OK ||
-                moved != 0) {
-                idle.statements.clear();
-                sqlite3_close_v2(idle.handle);
-                return std::nullopt;
-            }
-            return idle;
-        }
-        return std::nullopt;
-    }
-
-private:
-    static constexpr std::size_t maxIdle = 4;
-    std::vector<Idle> m_idle;
-};
-
-// Never destroyed: connections held in static variables are dropped after every static object
-// is gone, and their handles still come back here. The system closes the files at exit; a handle
-// at rest has nothing left to write.
-IdleHandles &idleHandles()
-{
-    static auto *handles = new IdleHandles;
-    return *handles;
-}
-
 } // namespace
 
 void Database::Closer::operator()(sqlite3 *handle) const noexcept
@@ -136,8 +80,9 @@ void Database::Closer::operator()(sqlite3 *handle) const noexcept
     sqlite3_close_v2(handle);
 }
 
-Database::Database(const QString &path, sqlite3 *handle, StatementCache statements)
-    : m_path(path), m_handle(handle), m_statements(std::move(statements))
+Database::Database(const QString &path, sqlite3 *handle, FileIdentity file,
+                   StatementCache statements)
+    : m_path(path), m_handle(handle), m_file(file), m_statements(std::move(statements))
 {}
 
 Database::~Database()
@@ -152,11 +97,15 @@ Database::~Database()
          statement = sqlite3_next_stmt(handle, statement))
         ++live;
     if (live == m_statements.size())
-        idleHandles().park({m_path, m_handle.release(), std::move(m_statements)});
+        idleHandles().park({m_path, m_handle.release(), m_file, std::move(m_statements)});
 }
 
 std::shared_ptr<Database> Database::open(const QString &path)
 {
+    if (std::optional<IdleHandles::Idle> reused = idleHandles().takeUnchanged(path))
+        return std::shared_ptr<Database>(
+            new Database(path, reused->handle, reused->file, std::move(reused->statements)));
+
     if (!QFileInfo::exists(path))
         throw RuntimeError(Kind::FileNotFound,
                            QStringLiteral("Database file not found: %1").arg(path));
@@ -182,7 +131,7 @@ std::shared_ptr<Database> Database::open(const QString &path)
     // The same file as checked: it has not moved.
     if (std::optional<IdleHandles::Idle> reused = idleHandles().take(path))
         return std::shared_ptr<Database>(
-            new Database(path, reused->handle, std::move(reused->statements)));
+            new Database(path, reused->handle, reused->file, std::move(reused->statements)));
 
     sqlite3 *raw = nullptr;
     // No SQLITE_OPEN_CREATE: a file that vanished since the check above is not recreated empty.
@@ -214,7 +163,8 @@ std::shared_ptr<Database> Database::open(const QString &path)
     if (probe != SQLITE_OK)
         throw RuntimeError(Kind::Database, QStringLiteral("Not a database: %1 (%2)")
                                                .arg(path, QString::fromUtf8(sqlite3_errmsg(raw))));
-    return std::shared_ptr<Database>(new Database(path, opened.release()));
+    return std::shared_ptr<Database>(
+        new Database(path, opened.release(), FileIdentity{file.device(), file.inode()}));
 }
 
 void Database::check(int rc, const QString &what) const
@@ -244,7 +194,10 @@ void Database::fail(const QString &what) const
 
 void Database::execute(const char *sql, const QString &what)
 {
-    check(sqlite3_exec(handle(), sql, nullptr, nullptr, nullptr), what);
+    // Compiled once and kept with the handle's statements, like any other text: every answer's
+    // write runs BEGIN IMMEDIATE and COMMIT.
+    Statement statement(*this, QString::fromLatin1(sql), what);
+    while (statement.step()) {}
 }
 
 QString Database::rowIdName(const QString &table) const
@@ -375,19 +328,35 @@ int Statement::columnCount() const
     return sqlite3_column_count(m_statement.get());
 }
 
-QString Statement::columnName(int column) const
-{
-    return QString::fromUtf8(sqlite3_column_name(m_statement.get(), column));
-}
-
 QString Statement::originTable(int column) const
 {
     return QString::fromUtf8(sqlite3_column_table_name(m_statement.get(), column));
 }
 
-QString Statement::originColumn(int column) const
+void Statement::describeColumns(int first, const QString &table, QStringList &names,
+                                QStringList &tableColumns) const
 {
-    return QString::fromUtf8(sqlite3_column_origin_name(m_statement.get(), column));
+    // A whole row is described at every read: the texts SQLite hands out are compared as they
+    // are, and a column's name serves as its table column's name when the two are the same.
+    sqlite3_stmt *statement = m_statement.get();
+    const QByteArray tableName = table.toUtf8();
+    const int count = sqlite3_column_count(statement);
+    for (int column = first; column < count; ++column) {
+        const char *name = sqlite3_column_name(statement, column);
+        const QString columnName = QString::fromUtf8(name);
+        names << columnName;
+        const char *originTable = sqlite3_column_table_name(statement, column);
+        const char *originColumn = sqlite3_column_origin_name(statement, column);
+        const bool ours = !table.isEmpty() && originTable && originColumn &&
+                          (tableName == originTable ||
+                           QString::fromUtf8(originTable).compare(table, Qt::CaseInsensitive) == 0);
+        if (!ours)
+            tableColumns << QString();
+        else if (std::strcmp(originColumn, name) == 0)
+            tableColumns << columnName;
+        else
+            tableColumns << QString::fromUtf8(originColumn);
+    }
 }
 
 Variant Statement::value(int column) const

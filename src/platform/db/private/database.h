@@ -3,10 +3,12 @@
 // Internal to the database layer: the open SQLite handle, prepared statements and transactions.
 // Screens use Connection and Recordset; only the layer itself includes this header.
 
+#include "idlehandles.h"
 #include "runtimeerror.h"
 #include "statementcache.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <memory>
@@ -43,7 +45,7 @@ public:
     // table or column, Database otherwise. The message names `what` and the file.
     [[noreturn]] void fail(const QString &what) const;
 
-    // Runs a statement that returns no rows.
+    // Runs one statement to its end, skipping any rows it returns.
     void execute(const char *sql, const QString &what);
 
     // The name that reaches the rowid of `table` (rowid, _rowid_ or oid, whichever no ordinary
@@ -58,10 +60,12 @@ private:
         void operator()(sqlite3 *handle) const noexcept;
     };
 
-    Database(const QString &path, sqlite3 *handle, StatementCache statements = {});
+    Database(const QString &path, sqlite3 *handle, FileIdentity file,
+             StatementCache statements = {});
 
     QString m_path;
     std::unique_ptr<sqlite3, Closer> m_handle;
+    FileIdentity m_file; // the file SQLite opened, checked to be the one the path named then
     StatementCache m_statements; // dropped (finalized) before the handle closes
 };
 
@@ -90,11 +94,14 @@ public:
     void bindRowId(int index, long long rowId);
 
     int columnCount() const;
-    QString columnName(int column) const;
-    // The table and column a result column reads, empty for expressions (needs SQLite's column
-    // metadata, which Debian's build has).
+    // The table a result column reads, empty for expressions (needs SQLite's column metadata,
+    // which Debian's build has).
     QString originTable(int column) const;
-    QString originColumn(int column) const;
+    // Appends the names of the result columns from `first` on to `names`, and to `tableColumns`
+    // the column of `table` each one reads (empty for an expression, another table's column, or
+    // no table given).
+    void describeColumns(int first, const QString &table, QStringList &names,
+                         QStringList &tableColumns) const;
     Variant value(int column) const;
     long long rowId(int column) const;
 
