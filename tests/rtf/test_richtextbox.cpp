@@ -42,6 +42,21 @@ protected:
         box.loadFile(write(QStringLiteral("box.rtf"), rtf));
     }
 
+    // A passage pane 300 px wide and 200 px high, shown, holding 60 lines; returns the file's RTF.
+    QByteArray showLongPassage(RichTextBox &box)
+    {
+        box.setScrollBarsVertical(true);
+        QByteArray passage = "{\\rtf1 ";
+        for (int i = 0; i < 60; ++i)
+            passage += "Line of the passage\\par ";
+        passage += "}";
+        load(box, passage, 300);
+        box.setHeightTwips(200 * 15);
+        box.show();
+        QApplication::processEvents();
+        return passage;
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -243,14 +258,7 @@ TEST_F(RichTextBoxTest, QuestionBoxHasNoScrollBarAndNoFrame)
 TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
 {
     RichTextBox box;
-    box.setScrollBarsVertical(true);
-    QByteArray passage = "{\\rtf1 ";
-    for (int i = 0; i < 60; ++i)
-        passage += "Line of the passage\\par ";
-    load(box, passage + "}", 300);
-    box.setHeightTwips(200 * 15);
-    box.show();
-    QApplication::processEvents();
+    const QByteArray passage = showLongPassage(box);
     QScrollBar *bar = box.verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum() / 2);
@@ -259,7 +267,7 @@ TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), position);
 
-    box.loadFile(write(QStringLiteral("next.rtf"), passage + "}"));
+    box.loadFile(write(QStringLiteral("next.rtf"), passage));
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), 0);
 }
@@ -268,20 +276,13 @@ TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
 TEST_F(RichTextBoxTest, ANewTextShowsFromItsStartWithNothingSelected)
 {
     RichTextBox box;
-    box.setScrollBarsVertical(true);
-    QByteArray passage = "{\\rtf1 ";
-    for (int i = 0; i < 60; ++i)
-        passage += "Line of the passage\\par ";
-    load(box, passage + "}", 300);
-    box.setHeightTwips(200 * 15);
-    box.show();
-    QApplication::processEvents();
+    const QByteArray passage = showLongPassage(box);
     QTextCursor selection = box.textCursor();
     selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     box.setTextCursor(selection);
     ASSERT_GT(box.verticalScrollBar()->value(), 0);
 
-    box.loadFile(write(QStringLiteral("next.rtf"), passage + "}"));
+    box.loadFile(write(QStringLiteral("next.rtf"), passage));
     EXPECT_EQ(box.textCursor().position(), 0);
     EXPECT_FALSE(box.textCursor().hasSelection());
     EXPECT_EQ(box.verticalScrollBar()->value(), 0);
