@@ -139,8 +139,9 @@ void RichTextBox::loadFile(const QString &path)
     rtf::readRtf(bytes, *doc, readingLimits());
     doc->setDocumentMargin(0);
     applyLinePitch();
-    // The inserted text pushed the view's cursor to its end. Put back at the start before the
-    // text is laid out, it is placed without measuring lines that each such measure shapes anew.
+    // The inserted text pushed the view's cursor to its end. Put back at the start while the
+    // text is not laid out yet, it moves without measuring its old and new place on their lines,
+    // each measure shaping a line anew.
     setTextCursor(QTextCursor(doc));
     wholeLoad.endEditBlock();
     // A scroll bar that came or went with the new text had the box lay it out again at its new
