@@ -42,6 +42,21 @@ protected:
         box.loadFile(write(QStringLiteral("box.rtf"), rtf));
     }
 
+    // A passage pane 300 px wide and 200 px high, shown, holding 60 lines; returns the file's RTF.
+    QByteArray showLongPassage(RichTextBox &box)
+    {
+        box.setScrollBarsVertical(true);
+        QByteArray passage = "{\\rtf1 ";
+        for (int i = 0; i < 60; ++i)
+            passage += "Line of the passage\\par ";
+        passage += "}";
+        load(box, passage, 300);
+        box.setHeightTwips(200 * 15);
+        box.show();
+        QApplication::processEvents();
+        return passage;
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -243,14 +258,7 @@ TEST_F(RichTextBoxTest, QuestionBoxHasNoScrollBarAndNoFrame)
 TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
 {
     RichTextBox box;
-    box.setScrollBarsVertical(true);
-    QByteArray passage = "{\\rtf1 ";
-    for (int i = 0; i < 60; ++i)
-        passage += "Line of the passage\\par ";
-    load(box, passage + "}", 300);
-    box.setHeightTwips(200 * 15);
-    box.show();
-    QApplication::processEvents();
+    const QByteArray passage = showLongPassage(box);
     QScrollBar *bar = box.verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     bar->setValue(bar->maximum() / 2);
@@ -259,9 +267,47 @@ TEST_F(RichTextBoxTest, PassagePaneScrollsAndKeepsItsPositionUntilTheNextFile)
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), position);
 
-    box.loadFile(write(QStringLiteral("next.rtf"), passage + "}"));
+    box.loadFile(write(QStringLiteral("next.rtf"), passage));
     QApplication::processEvents();
     EXPECT_EQ(bar->value(), 0);
+}
+
+// A new text shows from its start, whatever the reader had scrolled to or selected.
+TEST_F(RichTextBoxTest, ANewTextShowsFromItsStartWithNothingSelected)
+{
+    RichTextBox box;
+    const QByteArray passage = showLongPassage(box);
+    QTextCursor selection = box.textCursor();
+    selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    box.setTextCursor(selection);
+    ASSERT_GT(box.verticalScrollBar()->value(), 0);
+
+    box.loadFile(write(QStringLiteral("next.rtf"), passage));
+    EXPECT_EQ(box.textCursor().position(), 0);
+    EXPECT_FALSE(box.textCursor().hasSelection());
+    EXPECT_EQ(box.verticalScrollBar()->value(), 0);
+}
+
+// A pane loaded while hidden gets its scroll bar when it shows, which narrows the text: the range
+// is that of the whole text at the narrower width at once, not of a part laid out so far.
+TEST_F(RichTextBoxTest, APaneLoadedWhileHiddenScrollsItsWholeTextWhenShown)
+{
+    QWidget form;
+    auto *box = new RichTextBox(&form);
+    box->setScrollBarsVertical(true);
+    box->setGeometryTwips(0, 0, 300 * 15, 200 * 15);
+    // Short lines first, then one long paragraph: a part laid out tells little of the whole.
+    QByteArray passage = "{\\rtf1\\ansi\\ansicpg936" + CjkFont + "\\f0\\fs24 ";
+    for (int i = 0; i < 600; ++i)
+        passage += chinese(1) + "\\par ";
+    passage += chinese(900);
+    box->loadFile(write(QStringLiteral("passage.rtf"), passage + "}"));
+    form.show();
+    QScrollBar *bar = box->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const int range = bar->maximum();
+    const double height = box->document()->documentLayout()->documentSize().height();
+    EXPECT_EQ(range, qRound(height) - box->viewport()->height());
 }
 
 class MoveCounter : public QWidget

@@ -127,21 +127,28 @@ void RichTextBox::loadFile(const QString &path)
                                .arg(MaxFileBytes));
     const QByteArray bytes = file.read(MaxFileBytes); // the file may have grown since
 
-    // The new text is laid out once, at the width it shows at: its width is set while the
-    // document is empty, and reading it and giving its lines their pitch is one edit.
+    // The new text is laid out once, at the width it shows at: a new width is set while the
+    // document is empty, and clearing, reading and giving the lines their pitch are one edit.
     QTextDocument *doc = document();
-    doc->clear();
-    if (doc->pageSize().width() != layoutWidth())
-        doc->setTextWidth(layoutWidth());
+    if (const int width = layoutWidth(); doc->pageSize().width() != width) {
+        doc->clear();
+        doc->setTextWidth(width);
+    }
     QTextCursor wholeLoad(doc);
     wholeLoad.beginEditBlock();
     rtf::readRtf(bytes, *doc, readingLimits());
     doc->setDocumentMargin(0);
     applyLinePitch();
+    // The inserted text pushed the view's cursor to its end. Put back at the start while the
+    // text is not laid out yet, it moves without measuring its old and new place on their lines,
+    // each measure shaping a line anew.
+    setTextCursor(QTextCursor(doc));
     wholeLoad.endEditBlock();
+    // A scroll bar that came or went with the new text had the box lay it out again at its new
+    // width, only as far as it shows: the rest is laid out now, as the scroll range needs it.
+    doc->documentLayout()->documentSize();
     m_path = path;
-    moveCursor(QTextCursor::Start);
-    verticalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0); // the new text shows from its top
 }
 
 int RichTextBox::LineCount() const

@@ -1,6 +1,7 @@
 #include "rtfcodepages.h"
 
 #include <initializer_list>
+#include <map>
 
 namespace platform::rtf {
 
@@ -81,10 +82,11 @@ QString CodePageDecoder::decode(int codePage, QByteArrayView bytes)
 
 QStringDecoder &CodePageDecoder::decoderFor(int codePage)
 {
+    thread_local std::map<int, QStringDecoder> decoders; // of known code pages only, so bounded
     if (!findCodePage(codePage))
         codePage = DefaultCodePage;
-    auto found = m_decoders.find(codePage);
-    if (found != m_decoders.end())
+    auto found = decoders.find(codePage);
+    if (found != decoders.end())
         return found->second;
 
     QStringDecoder decoder;
@@ -98,7 +100,7 @@ QStringDecoder &CodePageDecoder::decoderFor(int codePage)
                                               : QStringDecoder(decoderFor(DefaultCodePage).name());
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringConverter::Latin1);
-    return m_decoders.emplace(codePage, std::move(decoder)).first->second;
+    return decoders.emplace(codePage, std::move(decoder)).first->second;
 }
 
 } // namespace platform::rtf

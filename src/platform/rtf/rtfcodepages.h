@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringDecoder>
 
-#include <map>
-
 namespace platform::rtf {
 
 constexpr int DefaultCodePage = 1252;
@@ -15,8 +13,10 @@ constexpr int DefaultCodePage = 1252;
 int codePageForCharset(int charset);
 
 // Decodes the bytes of Windows code pages through Qt's converters (ICU), one decoder per code
-// page, made on first use. A code page without a converter here is read as windows-1252, and
-// where even that is missing, as Latin-1: the text is then wrong, but never lost or unsafe.
+// page, made on first use and kept for the later documents read in the same thread: opening a
+// converter costs more than decoding a question's text. A code page without a converter here is
+// read as windows-1252, and where even that is missing, as Latin-1: the text is then wrong, but
+// never lost or unsafe.
 class CodePageDecoder
 {
 public:
@@ -24,9 +24,7 @@ public:
     QString decode(int codePage, QByteArrayView bytes);
 
 private:
-    QStringDecoder &decoderFor(int codePage);
-
-    std::map<int, QStringDecoder> m_decoders; // keyed by known code pages only, so bounded
+    static QStringDecoder &decoderFor(int codePage);
 };
 
 } // namespace platform::rtf

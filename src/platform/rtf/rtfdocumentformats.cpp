@@ -40,6 +40,22 @@ constexpr int FontNameKey = QTextFormat::UserProperty + 1;
 // Formats kept for reuse: a document uses few.
 constexpr std::size_t MaxCachedFormats = 256;
 
+// A font measured for lines of a given pitch.
+struct MeasuredFont
+{
+    QFont font;
+    double linePitch;
+
+    friend bool operator==(const MeasuredFont &a, const MeasuredFont &b)
+    {
+        return a.linePitch == b.linePitch && a.font == b.font;
+    }
+    friend size_t qHash(const MeasuredFont &measured, size_t seed = 0)
+    {
+        return qHashMulti(seed, measured.font, measured.linePitch);
+    }
+};
+
 } // namespace
 
 // The metrics of a format's font as the box shows it: the document's default font fills in what
@@ -48,17 +64,17 @@ const TextMetrics &DocumentBuilder::metrics(const CharProps &chars)
 {
     if (const auto found = m_metricsOfChars.find(chars); found != m_metricsOfChars.end())
         return found->second;
-    const QFont font = charFormat(chars).font().resolve(m_document.defaultFont());
+    const MeasuredFont font{charFormat(chars).font().resolve(m_document.defaultFont()),
+                            m_limits.linePitch};
     // Measuring a font takes some 100 us: the measures are kept for every later document. Few
     // fonts are ever measured, as the names a document may use are limited.
-    static QHash<QString, TextMetrics> metricsOfFonts;
-    const QString key = font.key() + QLatin1Char('/') + QString::number(m_limits.linePitch);
-    auto measured = metricsOfFonts.constFind(key);
+    static QHash<MeasuredFont, TextMetrics> metricsOfFonts;
+    auto measured = metricsOfFonts.constFind(font);
     if (measured == metricsOfFonts.constEnd()) {
         constexpr qsizetype MaxMeasuredFonts = 1024;
         if (metricsOfFonts.size() >= MaxMeasuredFonts)
             metricsOfFonts.clear();
-        measured = metricsOfFonts.insert(key, TextMetrics::of(font, m_limits.linePitch));
+        measured = metricsOfFonts.insert(font, TextMetrics::of(font.font, font.linePitch));
     }
     if (m_metricsOfChars.size() >= MaxCachedFormats)
         m_metricsOfChars.clear();
