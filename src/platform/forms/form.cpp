@@ -53,8 +53,16 @@ void Form::Show()
 
 void Form::prepareWindow()
 {
-    ensurePolished();
+    if (isVisible())
+        return;
     create();
+    // A first showing costs what no later one does (styles, the controls' first show and resize
+    // events): it is gone through here off screen, where nothing is drawn on the display and no
+    // window is activated, so the real Show is only the showing.
+    setAttribute(Qt::WA_DontShowOnScreen, true);
+    show();
+    hide();
+    setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 void Form::unload()

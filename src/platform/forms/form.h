@@ -30,8 +30,8 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
-    // Polishes the controls and makes the native window ahead of the first Show, which then costs
-    // less. Nothing is loaded or shown.
+    // Makes the native window and goes through a first showing off screen, ahead of the first
+    // Show, which then costs less. Nothing is loaded, and nothing appears on the display.
     void prepareWindow();
 
     // The control of that name ("Label1", or "Option1(3)" for element 3 of a control array).

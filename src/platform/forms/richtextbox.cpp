@@ -183,6 +183,11 @@ void RichTextBox::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
+void RichTextBox::showEvent(QShowEvent *event)
+{
+    QAbstractScrollArea::showEvent(event);
+}
+
 void RichTextBox::resizeEvent(QResizeEvent *event)
 {
     // The first resize of a box, when it is first shown, comes without an old size, and the text

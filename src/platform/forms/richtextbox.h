@@ -56,6 +56,10 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A box first shows its text from the top, where a load leaves the view and the cursor:
+    // there is nothing to scroll to, so the view is not asked to bring its cursor into sight
+    // (which measures the cursor's line again).
+    void showEvent(QShowEvent *event) override;
 
 private:
     void applyLinePitch();
