@@ -53,16 +53,10 @@ void Form::Show()
 
 void Form::prepareWindow()
 {
-    if (isVisible())
-        return;
-    create();
-    // A first showing costs what no later one does (styles, the controls' first show and resize
-    // events): it is gone through here off screen, where nothing is drawn on the display and no
-    // window is activated, so the real Show is only the showing.
-    setAttribute(Qt::WA_DontShowOnScreen, true);
-    show();
-    hide();
-    setAttribute(Qt::WA_DontShowOnScreen, false);
+    // Styles are applied to the controls now rather than at the first Show. The native window is
+    // not made ahead: a window made before it is first placed is put elsewhere by a window
+    // manager (the height of its title bar higher) than one made when it shows.
+    ensurePolished();
 }
 
 void Form::unload()

@@ -30,8 +30,8 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
-    // Makes the native window and goes through a first showing off screen, ahead of the first
-    // Show, which then costs less. Nothing is loaded, and nothing appears on the display.
+    // Polishes the controls ahead of the first Show, which then costs less. Nothing is loaded or
+    // shown.
     void prepareWindow();
 
     // The control of that name ("Label1", or "Option1(3)" for element 3 of a control array).
