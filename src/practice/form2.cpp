@@ -15,15 +15,6 @@
 namespace {
 constexpr int NextKey = 110; // the lower-case letter n
 
-template<class Screen> void openQuestionScreen()
-{
-    Public::Conn->Close();
-    Screen &screen = platform::Forms::get<Screen>();
-    screen.Load();
-    screen.Show();
-    PrepareQuestionScreensWhenIdle(screen);
-}
-
 // The run-time error's text for question 1 of a set whose type is none of the three, Null said as
 // Null: "QOR3-Q1: 题型 'XX' is none of SC, CR, RC ...".
 QString UnknownFirstTypeMessage(int set, const platform::db::Variant &type)
@@ -107,7 +98,7 @@ void Form2::Image1_Click()
     // said as a run-time error rather than leaving the user before the bare backdrop.
     const platform::db::Variant type = Public::Rs->field(QuestionTypes::Column);
     if (!WithQuestionScreenFor(QuestionTypes::Named(type),
-                               []<class Screen>() { openQuestionScreen<Screen>(); }))
+                               []<class Screen>() { OpenQuestionScreen<Screen>(); }))
         throw platform::RuntimeError(platform::RuntimeError::Kind::InvalidValue,
                                      UnknownFirstTypeMessage(Public::SetNo, type));
     unload();

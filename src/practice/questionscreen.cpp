@@ -264,12 +264,8 @@ void QuestionScreen::ShowNextQuestionHere()
 
 template<class Screen> void QuestionScreen::SwitchTo()
 {
-    Public::Conn->Close();
-    Screen &next = platform::Forms::get<Screen>();
-    next.Load();
-    next.Show();
+    OpenQuestionScreen<Screen>();
     unload();
-    PrepareQuestionScreensWhenIdle(next);
 }
 
 void QuestionScreen::RecordAnswer()

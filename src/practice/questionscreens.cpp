@@ -9,8 +9,8 @@ void PrepareQuestionScreensWhenIdle(QObject &shown)
     QTimer::singleShot(0, &shown, [] {
         if (platform::programEnded())
             return;
-        platform::Forms::get<Form3>().prepareWindow();
-        platform::Forms::get<Form4>().prepareWindow();
-        platform::Forms::get<Form5>().prepareWindow();
+        platform::Forms::get<Form3>().polishAhead();
+        platform::Forms::get<Form4>().polishAhead();
+        platform::Forms::get<Form5>().polishAhead();
     });
 }

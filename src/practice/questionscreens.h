@@ -4,7 +4,12 @@
 #include "form4.h"
 #include "form5.h"
 
+#include "public.h"
+
 #include "questiontype.h"
+
+#include "connection.h"
+#include "forms.h"
 
 class QObject;
 
@@ -21,3 +26,15 @@ template<class Act> bool WithQuestionScreenFor(std::optional<QuestionType> type,
 // its layout costs as much as the rest of Next beside the commit. Nothing is built once `shown`
 // (the screen now in front) is gone.
 void PrepareQuestionScreensWhenIdle(QObject &shown);
+
+// Shows a question on `Screen`: the routing read's connection is closed, the screen is loaded and
+// shown, and the other question screens are built once it is up.
+template<class Screen> Screen &OpenQuestionScreen()
+{
+    Public::Conn->Close();
+    Screen &screen = platform::Forms::get<Screen>();
+    screen.Load();
+    screen.Show();
+    PrepareQuestionScreensWhenIdle(screen);
+    return screen;
+}

@@ -51,7 +51,7 @@ void Form::Show()
         focusFirstControl();
 }
 
-void Form::prepareWindow()
+void Form::polishAhead()
 {
     // Styles are applied to the controls now rather than at the first Show. The native window is
     // not made ahead: a window made before it is first placed is put elsewhere by a window

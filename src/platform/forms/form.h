@@ -32,7 +32,7 @@ public:
 
     // Polishes the controls ahead of the first Show, which then costs less. Nothing is loaded or
     // shown.
-    void prepareWindow();
+    void polishAhead();
 
     // The control of that name ("Label1", or "Option1(3)" for element 3 of a control array).
     // A name the layout does not hold is a programming error.
