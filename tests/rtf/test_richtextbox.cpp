@@ -310,6 +310,46 @@ TEST_F(RichTextBoxTest, APaneLoadedWhileHiddenScrollsItsWholeTextWhenShown)
     EXPECT_EQ(range, qRound(height) - box->viewport()->height());
 }
 
+// Lines of 18 characters, 288 px: each fits a 300 px pane on one line, but takes two beside a
+// scroll bar. Eight of them fit the pane's 200 px only without a bar.
+QByteArray textThatFitsOnlyWithoutABar()
+{
+    QByteArray text = "{\\rtf1\\ansi\\ansicpg936" + CjkFont + "\\f0\\fs24 ";
+    for (int i = 0; i < 8; ++i)
+        text += chinese(18) + "\\par ";
+    return text + "}";
+}
+
+// A pane shows a bar only for a text that needs one at its whole width, whatever it showed before
+// and whether it was loaded shown, hidden, or hidden after being readied for showing.
+TEST_F(RichTextBoxTest, APaneHasABarOnlyWhenItsTextNeedsOneAtTheWholeWidth)
+{
+    const QByteArray fits = textThatFitsOnlyWithoutABar();
+    {
+        RichTextBox box;
+        showLongPassage(box);
+        ASSERT_TRUE(box.verticalScrollBar()->isVisible());
+        box.loadFile(write(QStringLiteral("fits.rtf"), fits));
+        QApplication::processEvents();
+        EXPECT_FALSE(box.verticalScrollBar()->isVisible());
+        EXPECT_EQ(box.viewport()->width(), 300);
+        EXPECT_EQ(box.document()->pageSize().width(), 300);
+    }
+    for (const bool readiedAhead : {false, true}) {
+        QWidget form;
+        auto *box = new RichTextBox(&form);
+        box->setScrollBarsVertical(true);
+        box->setGeometryTwips(0, 0, 300 * 15, 200 * 15);
+        if (readiedAhead)
+            form.ensurePolished();
+        box->loadFile(write(QStringLiteral("fits.rtf"), fits));
+        form.show();
+        QApplication::processEvents();
+        EXPECT_FALSE(box->verticalScrollBar()->isVisible()) << "readied ahead: " << readiedAhead;
+        EXPECT_EQ(box->document()->pageSize().width(), 300) << "readied ahead: " << readiedAhead;
+    }
+}
+
 class MoveCounter : public QWidget
 {
 public:

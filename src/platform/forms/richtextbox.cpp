@@ -127,28 +127,44 @@ void RichTextBox::loadFile(const QString &path)
                                .arg(MaxFileBytes));
     const QByteArray bytes = file.read(MaxFileBytes); // the file may have grown since
 
-    // The new text is laid out once, at the width it shows at: a new width is set while the
-    // document is empty, and clearing, reading and giving the lines their pitch are one edit.
+    // The new text is laid out once, when it is given the width it shows at. Until then the
+    // document has no page size, which its layout takes as "not shown": clearing the old text
+    // and reading the new one lay nothing out (a clear at a width lays out the empty document
+    // and tells the view its new size, only for the new text to do both again).
     QTextDocument *doc = document();
-    if (const int width = layoutWidth(); doc->pageSize().width() != width) {
-        doc->clear();
-        doc->setTextWidth(width);
-    }
+    const bool barOfOldText = verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
+                              verticalScrollBar()->isVisible();
+    if (barOfOldText || doc->pageSize().width() != layoutWidth())
+        startFromEmptyText();
+    const int width = layoutWidth();
+    const rtf::RtfLimits limits = readingLimits();
+    doc->setPageSize(QSizeF(0, 0));
     QTextCursor wholeLoad(doc);
     wholeLoad.beginEditBlock();
-    rtf::readRtf(bytes, *doc, readingLimits());
+    rtf::readRtf(bytes, *doc, limits);
     doc->setDocumentMargin(0);
     applyLinePitch();
-    // The inserted text pushed the view's cursor to its end. Put back at the start while the
-    // text is not laid out yet, it moves without measuring its old and new place on their lines,
-    // each measure shaping a line anew.
+    // The inserted text pushed the view's cursor to its end. Put back at the start before the
+    // text is laid out, it moves without measuring its old and new place on their lines, each
+    // measure shaping a line anew.
     setTextCursor(QTextCursor(doc));
     wholeLoad.endEditBlock();
+    doc->setTextWidth(width);
     // A scroll bar that came or went with the new text had the box lay it out again at its new
     // width, only as far as it shows: the rest is laid out now, as the scroll range needs it.
     doc->documentLayout()->documentSize();
     m_path = path;
     verticalScrollBar()->setValue(0); // the new text shows from its top
+}
+
+void RichTextBox::startFromEmptyText()
+{
+    // The view places its viewport and shows or hides its bar when told the size of its text:
+    // told of an empty text at the whole width, it has the viewport in place for the new text
+    // (a box never shown has not placed it yet) and drops the bar of a long text, so that the
+    // new text is laid out at the whole width first and gets a bar only when it needs one there.
+    document()->clear();
+    document()->setTextWidth(layoutWidth());
 }
 
 int RichTextBox::LineCount() const
@@ -181,6 +197,16 @@ void RichTextBox::mouseMoveEvent(QMouseEvent *event)
 {
     QTextEdit::mouseMoveEvent(event);
     event->accept();
+}
+
+bool RichTextBox::event(QEvent *event)
+{
+    // Polished ahead of its showing, an empty box places its viewport then rather than at its
+    // first load.
+    if (event->type() == QEvent::Polish && document()->isEmpty() &&
+        document()->pageSize().width() != layoutWidth())
+        startFromEmptyText();
+    return QTextEdit::event(event);
 }
 
 void RichTextBox::showEvent(QShowEvent *event)

@@ -60,8 +60,10 @@ protected:
     // there is nothing to scroll to, so the view is not asked to bring its cursor into sight
     // (which measures the cursor's line again).
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    void startFromEmptyText();
     void applyLinePitch();
     int layoutWidth() const;
 
