@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include "filestamp.h"
 #include "regularfile.h"
 #include "runtimeerror.h"
 
@@ -8,8 +9,6 @@
 #include <QImageReader>
 
 #include <optional>
-
-#include <sys/stat.h>
 
 namespace platform {
 
@@ -22,28 +21,19 @@ qint64 maxPicturePixels()
     return qint64(QImageReader::allocationLimit()) * 1024 * 1024 / 4;
 }
 
-// Pictures decoded so far, by path, each with the size and modification time its file had then.
+// Pictures decoded so far, by path, each with the stamp its file had then.
 // The screens load the same nine button pictures at every opening; a file is decoded again only
 // when it changed on disk. Bounded, so pictures of many different files cannot pile up.
 class DecodedPictures
 {
 public:
-    struct Stamp
-    {
-        qint64 size = -1;
-        qint64 modified = 0; // nanoseconds since the epoch
-        quint64 device = 0;
-        quint64 inode = 0;
-        bool operator==(const Stamp &) const = default;
-    };
-
-    const QPixmap *find(const QString &path, const Stamp &stamp) const
+    const QPixmap *find(const QString &path, const FileStamp &stamp) const
     {
         const auto it = m_entries.constFind(path);
         return it != m_entries.constEnd() && it->stamp == stamp ? &it->pixmap : nullptr;
     }
 
-    void keep(const QString &path, const Stamp &stamp, const QPixmap &pixmap)
+    void keep(const QString &path, const FileStamp &stamp, const QPixmap &pixmap)
     {
         const qint64 bytes = qint64(pixmap.width()) * pixmap.height() * 4;
         if (bytes > maxBytes)
@@ -57,7 +47,7 @@ public:
 private:
     struct Entry
     {
-        Stamp stamp;
+        FileStamp stamp;
         QPixmap pixmap;
     };
 
@@ -73,25 +63,6 @@ private:
     static constexpr qint64 maxBytes = 32 * 1024 * 1024;
     QHash<QString, Entry> m_entries;
 };
-
-// The stamp of a regular file (one stat: the screens look up nine pictures at every opening);
-// none for anything else. A built-in picture (":/...") has no file on disk and is told apart by
-// its size alone, which cannot change while the program runs.
-std::optional<DecodedPictures::Stamp> stampOf(const QString &path)
-{
-    if (path.startsWith(QLatin1Char(':'))) {
-        const QFileInfo info(path);
-        if (!info.isFile())
-            return std::nullopt;
-        return DecodedPictures::Stamp{info.size(), 0, 0, 0};
-    }
-    struct stat status;
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    return DecodedPictures::Stamp{
-        qint64(status.st_size), qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec,
-        quint64(status.st_dev), quint64(status.st_ino)};
-}
 
 DecodedPictures &decodedPictures()
 {
@@ -140,7 +111,7 @@ QPixmap decode(const QString &path)
 Picture loadPicture(const QString &path)
 {
     // Only a regular file is looked up; anything else goes to the decoder, which says what it is.
-    const std::optional<DecodedPictures::Stamp> stamp = stampOf(path);
+    const std::optional<FileStamp> stamp = fileStampOf(path);
     if (const QPixmap *decoded = stamp ? decodedPictures().find(path, *stamp) : nullptr)
         return Picture(*decoded); // the pixels are shared; the picture is a load of its own
     const QPixmap pixmap = decode(path);
