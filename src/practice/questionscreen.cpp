@@ -16,6 +16,7 @@
 #include "richtextbox.h"
 #include "timer.h"
 #include "messagebox.h"
+#include "runtimeerror.h"
 
 using platform::db::adLockOptimistic;
 
@@ -60,6 +61,17 @@ QuestionScreen::QuestionScreen(const QString &layoutResource, QuestionType ownTy
 void QuestionScreen::LoadQuestionText()
 {
     m_questionBox->loadFile(Public::QuestionFilePath(Public::SetNo, Public::QuestionNo));
+}
+
+void QuestionScreen::ReadAheadQuestionText(int questionNo)
+{
+    if (isLoaded())
+        return;
+    try {
+        m_questionBox->loadFile(Public::QuestionFilePath(Public::SetNo, questionNo));
+    } catch (const platform::RuntimeError &) {
+        // LoadQuestionText reads the file again when the question shows, and reports it then.
+    }
 }
 
 void QuestionScreen::FitQuestionBox()
@@ -251,6 +263,7 @@ void QuestionScreen::Image1_Click()
     Public::Rs.reset();
     Public::Conn->Close();
     ShowNextQuestionHere();
+    PrepareQuestionScreensWhenIdle(*this);
 }
 
 void QuestionScreen::ShowNextQuestionHere()

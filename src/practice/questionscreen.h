@@ -50,6 +50,11 @@ public:
     void Image3_Click();
     void Form_Unload() override;
 
+    // While this screen is not loaded: reads the file of question `questionNo` into its question
+    // box, so that its set-up for that question finds the text read (the box does not read an
+    // unchanged file again). A file that cannot be read is left to the set-up to report.
+    void ReadAheadQuestionText(int questionNo);
+
     platform::RichTextBox *questionBox() const { return m_questionBox; }
     const OptionLayout::Labels &optionTexts() const { return m_optionTexts; }
     const OptionLayout::Buttons &optionButtons() const { return m_options; }

@@ -9,8 +9,14 @@ void PrepareQuestionScreensWhenIdle(QObject &shown)
     QTimer::singleShot(0, &shown, [] {
         if (platform::programEnded())
             return;
-        platform::Forms::get<Form3>().polishAhead();
-        platform::Forms::get<Form4>().polishAhead();
-        platform::Forms::get<Form5>().polishAhead();
+        const int next = Public::QuestionNo + 1;
+        auto prepare = [next](QuestionScreen &screen) {
+            screen.polishAhead();
+            if (next <= Public::QuestionsPerSet)
+                screen.ReadAheadQuestionText(next);
+        };
+        prepare(platform::Forms::get<Form3>());
+        prepare(platform::Forms::get<Form4>());
+        prepare(platform::Forms::get<Form5>());
     });
 }

@@ -21,10 +21,11 @@ template<class Act> bool WithQuestionScreenFor(std::optional<QuestionType> type,
     return QuestionTypes::WithScreenFor<Form3, Form4, Form5>(type, std::forward<Act>(act));
 }
 
-// Builds, once the events waiting now are handled, each question screen that does not exist yet
-// (unloaded and hidden): a later switch to it runs only its set-up, since building a screen from
-// its layout costs as much as the rest of Next beside the commit. Nothing is built once `shown`
-// (the screen now in front) is gone.
+// Once the events waiting now are handled: builds each question screen that does not exist yet
+// (unloaded and hidden), and reads the next question's text into the question box of each one
+// not in front. A switch to one then runs only its set-up, without building it or reading and
+// laying out the question text, which together cost more than the rest of Next beside the
+// commit. Nothing is done once `shown` (the screen now in front) is gone.
 void PrepareQuestionScreensWhenIdle(QObject &shown);
 
 // Shows a question on `Screen`: the routing read's connection is closed, the screen is loaded and

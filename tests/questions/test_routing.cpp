@@ -3,6 +3,7 @@
 #include "practicefixture.h"
 
 #include "form3.h"
+#include "form4.h"
 #include "form5.h"
 #include "public.h"
 #include "userevents.h"
@@ -123,5 +124,46 @@ TEST_F(PracticeTest, ASwitchShowsTheScreenBuiltWhileTheQuestionInFrontWasRead)
               QStringLiteral("7 of 41"));
     EXPECT_EQ(builtSc->questionBox()->loadedPath(), Public::QuestionFilePath(set, 7));
     EXPECT_EQ(cell(6, QStringLiteral("做题记录")).toString(), QStringLiteral("A"));
+    EXPECT_TRUE(boxes.calls.isEmpty());
+}
+
+// The question after the one in front is read ahead into the screens a switch may go to, after
+// a Next that stays as after a switch. A switch shows it; a file changed since is read again.
+TEST_F(PracticeTest, ASwitchShowsTheNextQuestionReadAheadOrItsFileAsChangedSince)
+{
+    startAt(5, 4000);
+    setType(5, QStringLiteral("SC"));
+    setType(6, QStringLiteral("SC"));
+    setType(7, QStringLiteral("CR"));
+    setType(8, QStringLiteral("SC"));
+    for (int question = 6; question <= 8; ++question)
+        writeQuestion(question);
+    QuestionScreen &sc = openScreen(QStringLiteral("SC"));
+    choose(sc, 1);
+    clickNext(sc);
+    ASSERT_EQ(frontScreen(), QStringLiteral("Form3"));
+    QCoreApplication::processEvents();
+    Form4 *builtCr = platform::Forms::find<Form4>();
+    ASSERT_NE(builtCr, nullptr);
+    EXPECT_FALSE(builtCr->isLoaded());
+    EXPECT_EQ(builtCr->questionBox()->toPlainText(), QStringLiteral("Question 7, line 1."));
+
+    choose(sc, 2);
+    clickNext(sc);
+    ASSERT_EQ(loadedQuestionScreen(), builtCr);
+    EXPECT_EQ(builtCr->questionBox()->toPlainText(), QStringLiteral("Question 7, line 1."));
+    QCoreApplication::processEvents();
+    Form3 *builtSc = platform::Forms::find<Form3>();
+    ASSERT_NE(builtSc, nullptr);
+    EXPECT_EQ(builtSc->questionBox()->toPlainText(), QStringLiteral("Question 8, line 1."));
+
+    writeQuestion(8, 2);
+    choose(*builtCr, 3);
+    clickNext(*builtCr);
+    ASSERT_EQ(loadedQuestionScreen(), builtSc);
+    EXPECT_EQ(builtSc->questionBox()->toPlainText(),
+              QStringLiteral("Question 8, line 1.\nQuestion 8, line 2."));
+    EXPECT_EQ(builtSc->control<platform::Label>(QStringLiteral("Label7"))->caption(),
+              QStringLiteral("8 of 41"));
     EXPECT_TRUE(boxes.calls.isEmpty());
 }

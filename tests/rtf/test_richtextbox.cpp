@@ -5,7 +5,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -127,6 +129,75 @@ TEST_F(RichTextBoxTest, LoadingReplacesTheText)
     EXPECT_EQ(box.toPlainText(), QStringLiteral("third"));
     EXPECT_EQ(box.loadedPath(), second);
     EXPECT_TRUE(box.isReadOnly());
+}
+
+// A file the box holds, unchanged on disk and in the box, is not read again (the text is not
+// rebuilt) but shows from its start. Whatever changed it is read again.
+TEST_F(RichTextBoxTest, AnUnchangedFileIsNotReadAgainAndAChangedOneIs)
+{
+    RichTextBox box;
+    box.setGeometryTwips(0, 0, 300 * 15, 600);
+    const QString path = write(QStringLiteral("q.rtf"), R"({\rtf1 first text})");
+    box.loadFile(path);
+    QTextCursor selection = box.textCursor();
+    selection.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    box.setTextCursor(selection);
+    int rebuilds = 0;
+    QObject::connect(box.document(), &QTextDocument::contentsChanged, [&rebuilds] { ++rebuilds; });
+
+    box.loadFile(path);
+    EXPECT_EQ(rebuilds, 0);
+    EXPECT_EQ(box.textCursor().position(), 0);
+    EXPECT_FALSE(box.textCursor().hasSelection());
+
+    // Rewritten with the same size, at another time.
+    const QDateTime time = QFileInfo(path).lastModified();
+    write(QStringLiteral("q.rtf"), R"({\rtf1 other text})");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(time.addSecs(1), QFileDevice::FileModificationTime));
+    file.close();
+    box.loadFile(path);
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("other text"));
+
+    // Another file of the same size and time moved into its place.
+    const QString moved = write(QStringLiteral("moved.rtf"), R"({\rtf1 moved text})");
+    QFile movedFile(moved);
+    ASSERT_TRUE(movedFile.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(movedFile.setFileTime(time.addSecs(1), QFileDevice::FileModificationTime));
+    movedFile.close();
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(moved, path));
+    box.loadFile(path);
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("moved text"));
+
+    // The text changed in the box.
+    QTextCursor edit(box.document());
+    edit.insertText(QStringLiteral("typed "));
+    box.loadFile(path);
+    EXPECT_EQ(box.toPlainText(), QStringLiteral("moved text"));
+
+    // A long text in a pane with a bar, unchanged (loaded once more in the pane's final size).
+    RichTextBox pane;
+    showLongPassage(pane);
+    pane.loadFile(m_dir.filePath(QStringLiteral("box.rtf")));
+    QApplication::processEvents();
+    ASSERT_TRUE(pane.verticalScrollBar()->isVisible());
+    pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+    int paneRebuilds = 0;
+    QObject::connect(pane.document(), &QTextDocument::contentsChanged,
+                     [&paneRebuilds] { ++paneRebuilds; });
+    pane.loadFile(m_dir.filePath(QStringLiteral("box.rtf")));
+    EXPECT_EQ(paneRebuilds, 0);
+    EXPECT_EQ(pane.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(pane.verticalScrollBar()->isVisible());
+
+    // Another width: laid out again at it.
+    rebuilds = 0;
+    box.setGeometryTwips(0, 0, 200 * 15, 600);
+    box.loadFile(path);
+    EXPECT_GT(rebuilds, 0);
+    EXPECT_EQ(box.document()->pageSize().width(), 200);
 }
 
 struct LineCase

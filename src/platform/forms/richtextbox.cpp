@@ -110,6 +110,8 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent), TwipsGeometry(thi
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(0);
+    // A text changed in the box is no longer what its file holds.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] { m_loaded.reset(); });
     // Moves over the box are the box's own: they do not reach the form's MouseMove handler.
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
@@ -117,6 +119,11 @@ RichTextBox::RichTextBox(QWidget *parent) : QTextEdit(parent), TwipsGeometry(thi
 
 void RichTextBox::loadFile(const QString &path)
 {
+    const std::optional<FileStamp> stamp = fileStampOf(path);
+    if (holdsUnchanged(path, stamp)) {
+        showFromTop();
+        return;
+    }
     RegularFile file(path);
     if (file.size() > MaxFileBytes)
         throw RuntimeError(RuntimeError::Kind::FileIo,
@@ -154,7 +161,25 @@ void RichTextBox::loadFile(const QString &path)
     // width, only as far as it shows: the rest is laid out now, as the scroll range needs it.
     doc->documentLayout()->documentSize();
     m_path = path;
+    if (stamp)
+        m_loaded = LoadedFile{path, *stamp, size(), limits.layoutWidth, m_linePitchTwips};
     verticalScrollBar()->setValue(0); // the new text shows from its top
+}
+
+bool RichTextBox::holdsUnchanged(const QString &path, const std::optional<FileStamp> &stamp) const
+{
+    // In a box of the same size, a text laid out at the width it shows at is what a new load
+    // of the same file would end with, its scroll bar included.
+    return m_loaded && stamp && m_loaded->path == path && m_loaded->stamp == *stamp &&
+           m_loaded->boxSize == size() && m_loaded->linePitchTwips == m_linePitchTwips &&
+           m_loaded->readingWidth == readingLimits().layoutWidth &&
+           document()->pageSize().width() == layoutWidth();
+}
+
+void RichTextBox::showFromTop()
+{
+    setTextCursor(QTextCursor(document()));
+    verticalScrollBar()->setValue(0);
 }
 
 void RichTextBox::startFromEmptyText()

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "filestamp.h"
 #include "twips.h"
 
 #include <QTextEdit>
+
+#include <optional>
 
 class QTextFrame;
 
@@ -30,7 +33,9 @@ public:
 
     // Loads an RTF file. Throws RuntimeError(FileNotFound) naming the path when it is missing,
     // RuntimeError(FileIo) when it cannot be read or is larger than MaxFileBytes. The new text
-    // shows from its top; the scroll position otherwise stays where the user left it.
+    // shows from its top; the scroll position otherwise stays where the user left it. The file
+    // this box holds, unchanged on disk and in the box, laid out at the same width and pitch, is
+    // not read again: it is only shown from its top.
     void loadFile(const QString &path);
     QString loadedPath() const { return m_path; }
 
@@ -67,7 +72,21 @@ private:
     void applyLinePitch();
     int layoutWidth() const;
 
+    // What the text in the box was read from and laid out for; none once anything else changed
+    // the text.
+    struct LoadedFile
+    {
+        QString path;
+        FileStamp stamp;
+        QSize boxSize;
+        double readingWidth = 0; // the width the reader's limits were reckoned at
+        double linePitchTwips = 0;
+    };
+    bool holdsUnchanged(const QString &path, const std::optional<FileStamp> &stamp) const;
+    void showFromTop();
+
     QString m_path;
+    std::optional<LoadedFile> m_loaded;
     double m_linePitchTwips = 0;
 };
 
