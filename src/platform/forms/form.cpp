@@ -5,6 +5,7 @@
 #include "forms.h"
 #include "timer.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -57,6 +58,12 @@ void Form::polishAhead()
     // not made ahead: a window made before it is first placed is put elsewhere by a window
     // manager (the height of its title bar higher) than one made when it shows.
     ensurePolished();
+    // Qt describes every control to the accessibility layer the first time it shows, whether a
+    // screen reader listens or not; described now, the first Show finds them described.
+    QAccessible::queryAccessibleInterface(this);
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    for (QWidget *control : controls)
+        QAccessible::queryAccessibleInterface(control);
 }
 
 void Form::unload()
