@@ -43,7 +43,8 @@ void Form::Show()
     Load();
     if (programEnded() || !m_loaded)
         return;
-    const bool firstShow = !m_placed;
+    const bool firstShow = !m_shownOnce;
+    m_shownOnce = true;
     placeOnScreen();
     show();
     raise();
@@ -58,6 +59,9 @@ void Form::polishAhead()
     // not made ahead: a window made before it is first placed is put elsewhere by a window
     // manager (the height of its title bar higher) than one made when it shows.
     ensurePolished();
+    // The native window is made where the screen will show, as its first Show would make it.
+    placeOnScreen();
+    create();
     // Qt describes every control to the accessibility layer the first time it shows, whether a
     // screen reader listens or not; described now, the first Show finds them described.
     QAccessible::queryAccessibleInterface(this);

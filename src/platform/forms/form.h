@@ -81,6 +81,7 @@ private:
     bool m_maximized = false;
     bool m_loaded = false;
     bool m_placed = false;
+    bool m_shownOnce = false;
     bool m_closingByCode = false;
 };
 
