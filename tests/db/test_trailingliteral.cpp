@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <optional>
+#include <variant>
 
 #undef EOF // C's macro would turn Recordset::EOF() into "(-1)()"
 
@@ -22,50 +23,62 @@ using platform::db::Variant;
 
 // Which texts share one compiled statement for every number they end with, and which are
 // compiled as written.
-TEST(TrailingLiteral, OnlyAWhereClauseEndingInColumnEqualsDigitsIsParameterized)
+TEST(TrailingLiteral, OnlyAWhereClauseEndingInColumnEqualsLiteralIsParameterized)
 {
     struct Row
     {
         const char *sql;
         const char *parameterized; // null: compiled as written
-        int value;
+        const char *value;         // the number, or "text:" and the text
     };
     const Row rows[] = {
-        {"select * from QOR3 where 题号=17", "select * from QOR3 where 题号=?1", 17},
+        {"select * from QOR3 where 题号=17", "select * from QOR3 where 题号=?1", "17"},
         {"SELECT 题型 FROM QOR3 WHERE 题号 = 018 ; ", "SELECT 题型 FROM QOR3 WHERE 题号 = ?1 ; ",
-         18},
-        {"select * from QOR3 where [题号]=5", "select * from QOR3 where [题号]=?1", 5},
-        {"select * from QOR3 where \"题 号\" =5", "select * from QOR3 where \"题 号\" =?1", 5},
-        {"select * from QOR3 where `题号`= 5", "select * from QOR3 where `题号`= ?1", 5},
+         "18"},
+        {"select * from QOR3 where [题号]=5", "select * from QOR3 where [题号]=?1", "5"},
+        {"select * from QOR3 where \"题 号\" =5", "select * from QOR3 where \"题 号\" =?1", "5"},
+        {"select * from QOR3 where `题号`= 5", "select * from QOR3 where `题号`= ?1", "5"},
         {"update QOR3 set 正误 = '对' where 题号=7", "update QOR3 set 正误 = '对' where 题号=?1",
-         7},
-        {"delete from QOR3 where 题号=123456789", "delete from QOR3 where 题号=?1", 123456789},
-        {"select * from QOR3 where 编号 = 'x WHERE 题号=5'", nullptr, 0},
-        {"select * from QOR3 where 题号=5 -- or 6", nullptr, 0},
-        {"select * from QOR3 -- where 题号=5", nullptr, 0},
-        {"select * from QOR3 /* where 题号=5", nullptr, 0},
-        {"select ?, 编号 from QOR3 where 题号=5", nullptr, 0},
-        {"select :a, 编号 from QOR3 where 题号=5", nullptr, 0},
-        {"select @a from QOR3 where 题号=5", nullptr, 0},
-        {"select $a from QOR3 where 题号=5", nullptr, 0},
-        {"select * from QOR3 where 题号=-5", nullptr, 0},
-        {"select * from QOR3 where 题号=+5", nullptr, 0},
-        {"select * from QOR3 where 题号=5.0", nullptr, 0},
-        {"select * from QOR3 where 题号=5e0", nullptr, 0},
-        {"select * from QOR3 where 题号=0x5", nullptr, 0},
-        {"select * from QOR3 where 题号=1234567890", nullptr, 0},
-        {"select * from QOR3 where 题号==5", nullptr, 0},
-        {"select * from QOR3 where 题号<=5", nullptr, 0},
-        {"select * from QOR3 where 5=题号", nullptr, 0},
-        {"select * from QOR3 where QOR3.题号=5", nullptr, 0},
-        {"select * from QOR3 where 用时=1 and 题号=2", nullptr, 0},
-        {"select * from QOR3 where 题号=5;;", nullptr, 0},
-        {"select * from QOR3 where 题号=5; select 1", nullptr, 0},
-        {"select * from QOR3 where 题号 in (select 题号 from QOR3 where 题号=5)", nullptr, 0},
-        {"explain select * from QOR3 where 题号=5", nullptr, 0},
-        {"create view v as select * from QOR3 where 题号=5", nullptr, 0},
-        {"select * from QOR3 order by 题号 limit 5", nullptr, 0},
-        {"COMMIT", nullptr, 0},
+         "7"},
+        {"delete from QOR3 where 题号=123456789", "delete from QOR3 where 题号=?1", "123456789"},
+        {"select * from QOR3 where 编号= 'QOR3-Q17'", "select * from QOR3 where 编号= ?1",
+         "text:QOR3-Q17"},
+        {"select * from QOR3 where 编号 = 'x WHERE 题号=5'", "select * from QOR3 where 编号 = ?1",
+         "text:x WHERE 题号=5"},
+        {"select * from QOR3 where 编号='it''s' ;", "select * from QOR3 where 编号=?1 ;",
+         "text:it's"},
+        {"delete from QOR3 where 编号=''", "delete from QOR3 where 编号=?1", "text:"},
+        {"select * from QOR3 where 编号= 'ab''", nullptr, ""},
+        {"select * from QOR3 where 编号= x'41'", nullptr, ""},
+        {"select * from QOR3 where 编号= 'a' || 'b'", nullptr, ""},
+        {"select * from QOR3 where 编号= 'Q1' collate nocase", nullptr, ""},
+        {"select * from QOR3 where 编号 like 'QOR3-Q1'", nullptr, ""},
+        {"select * from QOR3 where 用时= '10:30'", nullptr, ""},
+        {"select * from QOR3 where 题号=5 -- or 6", nullptr, ""},
+        {"select * from QOR3 -- where 题号=5", nullptr, ""},
+        {"select * from QOR3 /* where 题号=5", nullptr, ""},
+        {"select ?, 编号 from QOR3 where 题号=5", nullptr, ""},
+        {"select :a, 编号 from QOR3 where 题号=5", nullptr, ""},
+        {"select @a from QOR3 where 题号=5", nullptr, ""},
+        {"select $a from QOR3 where 题号=5", nullptr, ""},
+        {"select * from QOR3 where 题号=-5", nullptr, ""},
+        {"select * from QOR3 where 题号=+5", nullptr, ""},
+        {"select * from QOR3 where 题号=5.0", nullptr, ""},
+        {"select * from QOR3 where 题号=5e0", nullptr, ""},
+        {"select * from QOR3 where 题号=0x5", nullptr, ""},
+        {"select * from QOR3 where 题号=1234567890", nullptr, ""},
+        {"select * from QOR3 where 题号==5", nullptr, ""},
+        {"select * from QOR3 where 题号<=5", nullptr, ""},
+        {"select * from QOR3 where 5=题号", nullptr, ""},
+        {"select * from QOR3 where QOR3.题号=5", nullptr, ""},
+        {"select * from QOR3 where 用时=1 and 题号=2", nullptr, ""},
+        {"select * from QOR3 where 题号=5;;", nullptr, ""},
+        {"select * from QOR3 where 题号=5; select 1", nullptr, ""},
+        {"select * from QOR3 where 题号 in (select 题号 from QOR3 where 题号=5)", nullptr, ""},
+        {"explain select * from QOR3 where 题号=5", nullptr, ""},
+        {"create view v as select * from QOR3 where 题号=5", nullptr, ""},
+        {"select * from QOR3 order by 题号 limit 5", nullptr, ""},
+        {"COMMIT", nullptr, ""},
     };
     for (const Row &row : rows) {
         const std::optional<TrailingLiteral> literal = parameterizeTrailingLiteral(
@@ -76,7 +89,10 @@ TEST(TrailingLiteral, OnlyAWhereClauseEndingInColumnEqualsDigitsIsParameterized)
         }
         ASSERT_TRUE(literal) << row.sql;
         EXPECT_EQ(literal->parameterized, QByteArray(row.parameterized)) << row.sql;
-        EXPECT_EQ(literal->value, row.value) << row.sql;
+        EXPECT_EQ(literal->isText ? QByteArray("text:") + literal->text
+                                  : QByteArray::number(literal->number),
+                  QByteArray(row.value))
+            << row.sql;
     }
 }
 
@@ -133,15 +149,15 @@ protected:
     }
 
     // The texts of the statements SQLite holds compiled on the connection's handle that read
-    // QOR3 by 题号.
-    QStringList compiledByNumber() const
+    // rows of QOR3 by a condition.
+    QStringList compiledWithCondition() const
     {
         QStringList texts;
         sqlite3 *handle = connection.database()->handle();
         for (sqlite3_stmt *statement = sqlite3_next_stmt(handle, nullptr); statement;
              statement = sqlite3_next_stmt(handle, statement)) {
             const QString text = QString::fromUtf8(sqlite3_sql(statement));
-            if (text.contains(QStringLiteral("where 题号")))
+            if (text.contains(QStringLiteral("from QOR3 where")))
                 texts << text;
         }
         return texts;
@@ -153,21 +169,23 @@ protected:
 
 } // namespace
 
-TEST_F(SharedStatements, EachNumberReadsItsOwnRow)
+TEST_F(SharedStatements, EachValueReadsItsOwnRow)
 {
     for (const platform::db::LockType lock :
          {platform::db::adLockReadOnly, platform::db::adLockOptimistic}) {
-        for (const int number : {17, 18, 17, 10, 50, 17}) {
-            Recordset recordset;
-            recordset.Open(QStringLiteral("select * from QOR3 where 题号=%1").arg(number),
-                           connection, lock);
-            ASSERT_EQ(recordset.RecordCount(), 1) << number;
-            EXPECT_EQ(recordset.field(QStringLiteral("编号")).joinText(),
-                      QStringLiteral("QOR3-Q%1").arg(number));
-            EXPECT_EQ(
-                describe(recordset.field(QStringLiteral("答案"))),
-                database.cell(
-                    QStringLiteral("select 答案 from QOR3 where 编号 = 'QOR3-Q%1'").arg(number)));
+        for (const char *const query :
+             {"select * from QOR3 where 题号=%1", "select * from QOR3 where 编号= 'QOR3-Q%1'"}) {
+            for (const int number : {17, 18, 17, 10, 50, 17}) {
+                Recordset recordset;
+                recordset.Open(QString::fromUtf8(query).arg(number), connection, lock);
+                ASSERT_EQ(recordset.RecordCount(), 1) << query << number;
+                EXPECT_EQ(recordset.field(QStringLiteral("编号")).joinText(),
+                          QStringLiteral("QOR3-Q%1").arg(number));
+                EXPECT_EQ(
+                    describe(recordset.field(QStringLiteral("答案"))),
+                    database.cell(QStringLiteral("select 答案 from QOR3 where 编号 = 'QOR3-Q%1'")
+                                      .arg(number)));
+            }
         }
     }
 }
@@ -188,7 +206,7 @@ TEST_F(SharedStatements, WritesReachTheRowOfTheirOwnNumber)
     }
     Recordset update;
     update.Open(QStringLiteral("update QOR3 set 正误 = '对' where 题号=23"), connection);
-    update.Open(QStringLiteral("update QOR3 set 正误 = '错' where 题号=24"), connection);
+    update.Open(QStringLiteral("update QOR3 set 正误 = '错' where 编号= 'QOR3-Q24'"), connection);
     EXPECT_EQ(
         database.cells(QStringLiteral(
             "select 题号, 做题记录, 正误 from QOR3 where 题号 >= 10 and (做题记录 is not null "
@@ -212,6 +230,9 @@ TEST_F(SharedStatements, OtherTextsReadWhatSqliteReadsForThemAsWritten)
         "select 编号 from QOR3 where 题号>11 and 题号=12",
         "select 答案, 编号 as 题号, 题号 * 2 from QOR3 where 题号 = 13 ;",
         "select * from QOR3 where [题号]=14",
+        "select * from QOR3 where 编号= 'QOR3-Q15'",
+        "select * from QOR3 where 编号='it''s'",
+        "select * from QOR3 where 编号= 'QOR3-Q15' collate nocase",
     };
     for (const char *const query : queries) {
         const QString sql = QString::fromUtf8(query);
@@ -236,6 +257,8 @@ TEST_F(SharedStatements, ErrorsQuoteTheTextAsWritten)
     const Row rows[] = {
         {"select * from QOR3 where nosuch=5", RuntimeError::Kind::NoSuchColumn,
          "No such column nosuch in query \"%1\" (database: %2)"},
+        {"select * from QOR3 where nosuch= 'QOR3-Q5'", RuntimeError::Kind::NoSuchColumn,
+         "No such column nosuch in query \"%1\" (database: %2)"},
         {"select * from QOR9 where 题号=5", RuntimeError::Kind::NoSuchTable,
          "No such table QOR9 in query \"%1\" (database: %2)"},
         {"select * frm QOR3 where 题号=5", RuntimeError::Kind::Database,
@@ -258,21 +281,27 @@ TEST_F(SharedStatements, ErrorsQuoteTheTextAsWritten)
     }
 }
 
-// Read one after another, the 41 questions of a set take one compiled statement per shape of
-// text, each taking its number as a parameter, where every number used to be compiled anew.
-TEST_F(SharedStatements, OneCompiledStatementServesEveryNumber)
+// Read one after another as the screens read them, the 41 questions of a set take one compiled
+// statement per shape of text, each taking its value as a parameter, where every value used to
+// be compiled anew.
+TEST_F(SharedStatements, OneCompiledStatementServesEveryValue)
 {
     for (int number = 10; number <= 50; ++number) {
-        Recordset whole;
-        whole.Open(QStringLiteral("select * from QOR3 where 题号=%1").arg(number), connection);
-        EXPECT_EQ(whole.RecordCount(), 1);
-        Recordset type;
-        type.Open(QStringLiteral("select 题型 from QOR3 where 题号=%1").arg(number), connection,
-                  platform::db::adLockReadOnly);
-        EXPECT_EQ(type.RecordCount(), 1);
+        for (const char *const query : {"select * from QOR3 where 编号= 'QOR3-Q%1'",
+                                        "select 题型 from QOR3 where 编号= 'QOR3-Q%1'"}) {
+            Recordset recordset;
+            recordset.Open(QString::fromUtf8(query).arg(number), connection);
+            EXPECT_EQ(recordset.RecordCount(), 1);
+        }
+        Recordset passage;
+        passage.Open(QStringLiteral("select 属性 from QOR3 where 题号=%1").arg(number), connection,
+                     platform::db::adLockReadOnly);
+        EXPECT_EQ(passage.RecordCount(), 1);
     }
-    QStringList compiled = compiledByNumber();
+    QStringList compiled = compiledWithCondition();
     compiled.sort();
-    EXPECT_EQ(compiled, (QStringList{QStringLiteral("select QOR3.rowid, * from QOR3 where 题号=?1"),
-                                     QStringLiteral("select 题型 from QOR3 where 题号=?1")}));
+    EXPECT_EQ(compiled,
+              (QStringList{QStringLiteral("select QOR3.rowid, * from QOR3 where 编号= ?1"),
+                           QStringLiteral("select QOR3.rowid, 题型 from QOR3 where 编号= ?1"),
+                           QStringLiteral("select 属性 from QOR3 where 题号=?1")}));
 }

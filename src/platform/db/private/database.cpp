@@ -254,14 +254,14 @@ Statement::~Statement()
 
 int Statement::prepare(const QString &sql)
 {
-    // A text ending in `WHERE <column> = <number>` shares one compiled statement with every
-    // other number; the number is bound before the statement's first step. Anything unexpected
+    // A text ending in `WHERE <column> = <literal>` shares one compiled statement with every
+    // other value; the value is bound before the statement's first step. Anything unexpected
     // of the shared text, and the text is compiled as written, which also gives any error its
     // own words.
     if (const std::optional<TrailingLiteral> literal = parameterizeTrailingLiteral(sql)) {
         if (compile(literal->parameterized) == SQLITE_OK && m_statement && !m_moreStatements &&
             sqlite3_bind_parameter_count(m_statement.get()) == 1 &&
-            sqlite3_bind_int(m_statement.get(), 1, literal->value) == SQLITE_OK)
+            literal->bindTo(m_statement.get()) == SQLITE_OK)
             return SQLITE_OK;
         m_statement.reset();
         m_moreStatements = false;

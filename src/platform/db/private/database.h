@@ -71,7 +71,7 @@ private:
 
 // A prepared statement. Dropped, it goes back to its database's statements for the next use of
 // the same text (a text that held anything after its statement is finalized instead); a text
-// ending in `WHERE <column> = <number>` is kept as one for every number (see trailingliteral.h).
+// ending in `WHERE <column> = <literal>` is kept as one for every value (see trailingliteral.h).
 class Statement
 {
 public:
@@ -113,7 +113,7 @@ private:
     };
 
     Statement(Database &database, QString what) : m_database(&database), m_what(std::move(what)) {}
-    int prepare(const QString &sql);    // `sql`, or the statement it shares with other numbers
+    int prepare(const QString &sql);    // `sql`, or the statement it shares with other values
     int compile(const QByteArray &sql); // the kept statement for `sql`, or a new one
 
     Database *m_database;
