@@ -86,19 +86,38 @@ void QorDatabase::execute(const QString &sql) const
     }
 }
 
-QStringList QorDatabase::cells(const QString &sql) const
+// Prepares `sql` on a handle of its own and hands the statement to `use`.
+template<typename Use> QStringList QorDatabase::withStatement(const QString &sql, Use use) const
 {
     Handle handle = openFile(path());
     sqlite3_stmt *statement = nullptr;
     if (sqlite3_prepare_v2(handle.get(), sql.toUtf8().constData(), -1, &statement, nullptr) !=
         SQLITE_OK)
         throw std::runtime_error("test query failed: " + std::string(sqlite3_errmsg(handle.get())));
-    QStringList result;
-    while (sqlite3_step(statement) == SQLITE_ROW)
-        for (int column = 0; column < sqlite3_column_count(statement); ++column)
-            result << describe(statement, column);
+    QStringList result = use(statement);
     sqlite3_finalize(statement);
     return result;
+}
+
+QStringList QorDatabase::cells(const QString &sql) const
+{
+    return withStatement(sql, [](sqlite3_stmt *statement) {
+        QStringList result;
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            for (int column = 0; column < sqlite3_column_count(statement); ++column)
+                result << describe(statement, column);
+        return result;
+    });
+}
+
+QStringList QorDatabase::columns(const QString &sql) const
+{
+    return withStatement(sql, [](sqlite3_stmt *statement) {
+        QStringList result;
+        for (int column = 0; column < sqlite3_column_count(statement); ++column)
+            result << QString::fromUtf8(sqlite3_column_name(statement, column));
+        return result;
+    });
 }
 
 QString QorDatabase::cell(const QString &sql) const

@@ -31,7 +31,10 @@ public:
     // "real:<x>", so a test sees the stored type as well as the value.
     QStringList cells(const QString &sql) const;
     QString cell(const QString &sql) const;
+    QStringList columns(const QString &sql) const; // the names of the query's result columns
 
 private:
+    template<typename Use> QStringList withStatement(const QString &sql, Use use) const;
+
     QTemporaryDir m_dir;
 };

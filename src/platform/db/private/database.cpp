@@ -2,6 +2,7 @@
 
 #include "idlehandles.h"
 #include "regularfile.h"
+#include "trailingliteral.h"
 #include "variant.h"
 
 #include <QFileInfo>
@@ -253,7 +254,24 @@ Statement::~Statement()
 
 int Statement::prepare(const QString &sql)
 {
-    m_sql = sql.toUtf8();
+    // A text ending in `WHERE <column> = <literal>` shares one compiled statement with every
+    // other value; the value is bound before the statement's first step. Anything unexpected
+    // of the shared text, and the text is compiled as written, which also gives any error its
+    // own words.
+    if (const std::optional<TrailingLiteral> literal = parameterizeTrailingLiteral(sql)) {
+        if (compile(literal->parameterized) == SQLITE_OK && m_statement && !m_moreStatements &&
+            sqlite3_bind_parameter_count(m_statement.get()) == 1 &&
+            literal->bindTo(m_statement.get()) == SQLITE_OK)
+            return SQLITE_OK;
+        m_statement.reset();
+        m_moreStatements = false;
+    }
+    return compile(sql.toUtf8());
+}
+
+int Statement::compile(const QByteArray &sql)
+{
+    m_sql = sql;
     if (sqlite3_stmt *kept = m_database->m_statements.take(m_sql)) {
         m_statement.reset(kept);
         return SQLITE_OK;

@@ -70,7 +70,8 @@ private:
 };
 
 // A prepared statement. Dropped, it goes back to its database's statements for the next use of
-// the same text (a text that held anything after its statement is finalized instead).
+// the same text (a text that held anything after its statement is finalized instead); a text
+// ending in `WHERE <column> = <literal>` is kept as one for every value (see trailingliteral.h).
 class Statement
 {
 public:
@@ -112,11 +113,12 @@ private:
     };
 
     Statement(Database &database, QString what) : m_database(&database), m_what(std::move(what)) {}
-    int prepare(const QString &sql);
+    int prepare(const QString &sql);    // `sql`, or the statement it shares with other values
+    int compile(const QByteArray &sql); // the kept statement for `sql`, or a new one
 
     Database *m_database;
     QString m_what;
-    QByteArray m_sql; // the text it was compiled from, as SQLite read it
+    QByteArray m_sql; // the text it was compiled from, as SQLite read it; its key when kept
     std::unique_ptr<sqlite3_stmt, Finalizer> m_statement;
     bool m_moreStatements = false;
     std::optional<std::chrono::steady_clock::time_point> m_deadline; // set by the first step
