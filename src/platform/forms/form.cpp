@@ -55,11 +55,10 @@ void Form::Show()
 
 void Form::polishAhead()
 {
-    // Styles are applied to the controls now rather than at the first Show. The native window is
-    // not made ahead: a window made before it is first placed is put elsewhere by a window
-    // manager (the height of its title bar higher) than one made when it shows.
+    // Styles are applied to the controls now rather than at the first Show.
     ensurePolished();
-    // The native window is made where the screen will show, as its first Show would make it.
+    // The native window is made once the screen is placed, as its first Show would make it: one
+    // made before its placing is put elsewhere by a window manager (a title bar's height higher).
     placeOnScreen();
     create();
     // Qt describes every control to the accessibility layer the first time it shows, whether a

@@ -30,8 +30,9 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
-    // Polishes the controls ahead of the first Show, which then costs less. Nothing is loaded or
-    // shown.
+    // Does ahead of the first Show what it would do first, which then costs less: polishes the
+    // controls, places the screen, makes its native window and describes its controls to the
+    // accessibility layer. Nothing is loaded or shown.
     void polishAhead();
 
     // The control of that name ("Label1", or "Option1(3)" for element 3 of a control array).
